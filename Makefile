@@ -1,0 +1,37 @@
+# make run:   install what is missing, build, start the game
+# make test:  the same, then every test, then the sanitizer run (make check)
+# make check: logic, tools and their tests under AddressSanitizer + UBSan
+
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test check format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/qorza
+
+test: build
+	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(MAKE) check
+
+check: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQORZA_SANITIZE=ON -DQORZA_BUILD_UI=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

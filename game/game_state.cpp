@@ -1,0 +1,70 @@
+#include "game/game_state.h"
+
+namespace qorza {
+
+namespace {
+
+void setFixedCaptions(Game& g) {
+  g.Label3(0).Caption = "عدد الأوراق المأكولة";
+  g.Label3(3).Caption = "عدد الأوراق المأكولة";
+  g.Label3(1).Caption = "... النقــاط ...";
+  g.Label3(4).Caption = "... النقــاط ...";
+  g.Label3(2).Caption = "... Qorza ...";
+  g.Label3(5).Caption = "... Qorza ...";
+  g.Label3(6).Caption = "عدد الأوراق المتبقية";
+  g.Label1(5).Caption = "1";
+  g.Label1(6).Caption = "6";
+  for (int k = 1; k <= 4; ++k) {
+    g.Label1(k).Caption = std::to_string(k + 1);
+  }
+}
+
+}  // namespace
+
+Game::Game(Platform& platform) : platform_(&platform) {
+  for (int i = 1; i <= kLibrarySize; ++i) {
+    Image1(i) = libraryCard(i);
+  }
+  STANSARD.Picture = kDeckBack;
+  img_latch(1).Picture = kDeckBack;
+  img_latch(2).Picture = kDeckBack;
+  PlayerName(1) = kDefaultPlayer1Name;
+  PlayerName(2) = kDefaultPlayer2Name;
+  setFixedCaptions(*this);
+}
+
+int FirstFreeTableSlot(const Game& g) {
+  for (int i = 1; i <= 10; ++i) {
+    if (!g.game(i).Visible) {
+      return i;
+    }
+  }
+  return 0;
+}
+
+void recreateScoreTable(Game& g) {
+  g.ScoreTable(1) = 0;
+  g.ScoreTable(2) = 0;
+}
+
+void Form_Load(Game& g, const std::string& soundFolder) {
+  g.RoundCount1 = 0;
+  g.RoundCount2 = 0;
+  g.PlayerName(1) = kDefaultPlayer1Name;
+  g.PlayerName(2) = kDefaultPlayer2Name;
+  recreateScoreTable(g);
+  g.SoundFolder = soundFolder;
+  g.SkillLevel = 2;
+  g.SoundOn = true;
+}
+
+void applyStartupDefaults(Game& g) {
+  g.DelayMs = 300;
+  g.CardImgNext1 = 1;
+  g.QorzaImgNext1 = 1;
+  g.CardImgNext2 = 1;
+  g.QorzaImgNext2 = 1;
+  g.STANSARD.Picture = g.platform().chosenBack();
+}
+
+}  // namespace qorza

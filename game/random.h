@@ -1,0 +1,25 @@
+// The game's random numbers: single-precision values in [0, 1), seeded from
+// the clock unless a seed has been fixed for a test or a tool.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace qorza {
+
+class Random {
+ public:
+  // Reseeds from the clock, unless a fixed seed was set.
+  void randomize();
+  // Fixes the sequence; later randomize() calls leave it alone.
+  void fixSeed(std::uint64_t seed);
+  bool seedIsFixed() const { return fixed_; }
+  // The next value in [0, 1).
+  float next();
+
+ private:
+  std::mt19937_64 engine_{std::random_device{}()};
+  bool fixed_ = false;
+};
+
+}  // namespace qorza

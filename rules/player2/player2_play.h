@@ -1,0 +1,12 @@
+// The computer's turn: it chooses a card by what it can take and by its
+// skill level, shows it, and takes or lays it.
+#pragma once
+
+namespace qorza {
+
+struct Game;
+
+// One play of player 2; index (player 1's position) is not used.
+void H2_player2(Game& game, int index);
+
+}  // namespace qorza
