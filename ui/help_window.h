@@ -1,0 +1,18 @@
+// The help window with the rules of the game; OK hides it.
+#pragma once
+
+#include <QDialog>
+
+namespace qorza {
+
+class HelpWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // The Contents command: shows it modally.
+  void showModal();
+};
+
+}  // namespace qorza
