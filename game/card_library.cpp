@@ -20,7 +20,7 @@ constexpr std::array<std::array<int, 13>, 4> kIndexTable = {{
 
 constexpr std::array<std::string_view, 4> kSuitIds = {"spade", "diamond", "heart", "club"};
 constexpr std::array<char, 4> kSuitLetters = {'S', 'D', 'H', 'C'};
-constexpr std::array<std::string_view, 13> kRankTexts = {"A", "2", "3", "4", "5", "6", "7",
+constexpr std::array<std::string_view, 13> kRankTexts = {"A", "2", "3",  "4", "5", "6", "7",
                                                          "8", "9", "10", "J", "Q", "K"};
 
 std::string rankId(int rank) {
@@ -84,8 +84,7 @@ CardSlot libraryCard(int index) {
 
 Picture facePicture(CardFace face) {
   checkFace(face);
-  return std::string(kSuitIds[static_cast<std::size_t>(face.suit) - 1]) + "_" +
-         rankId(face.rank);
+  return std::string(kSuitIds[static_cast<std::size_t>(face.suit) - 1]) + "_" + rankId(face.rank);
 }
 
 std::optional<CardFace> faceOfPicture(std::string_view picture) {

@@ -13,7 +13,7 @@ namespace qorza {
 using Picture = std::string;
 
 struct CardSlot {
-  std::string Picture;  // a Picture reference
+  std::string Picture;      // a Picture reference
   std::string Tag;          // rank as decimal text, "1" Ace .. "13" King
   std::string ToolTipText;  // "10" on the ten of diamonds, "2" on the two of clubs
   bool Visible = false;

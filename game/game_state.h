@@ -35,14 +35,14 @@ struct Game {
   SlotArray<CardSlot, 1, 52> Image1;
 
   // Card slots of the table window.
-  SlotArray<CardSlot, 1, 52> card;  // the shuffled stock, position 1 dealt first
-  SlotArray<CardSlot, 1, 10> game;  // the table
+  SlotArray<CardSlot, 1, 52> card;   // the shuffled stock, position 1 dealt first
+  SlotArray<CardSlot, 1, 10> game;   // the table
   SlotArray<CardSlot, 1, 10> game1;  // the computer's hidden copy of the table
   SlotArray<CardSlot, 1, 6> Player1;
-  SlotArray<CardSlot, 1, 6> Player2;  // shows the back; Tag and mark are the card's
-  SlotArray<CardSlot, 1, 6> Player02;  // the faces of player 2's hand
-  CardSlot STANSARD;  // the chosen card back
-  CardSlot img_swap;  // holder while two cards are exchanged
+  SlotArray<CardSlot, 1, 6> Player2;     // shows the back; Tag and mark are the card's
+  SlotArray<CardSlot, 1, 6> Player02;    // the faces of player 2's hand
+  CardSlot STANSARD;                     // the chosen card back
+  CardSlot img_swap;                     // holder while two cards are exchanged
   SlotArray<CardSlot, 1, 10> img_card1;  // point-card strips
   SlotArray<CardSlot, 1, 10> img_card2;
   SlotArray<CardSlot, 1, 6> img_qorza1;  // Qorza displays

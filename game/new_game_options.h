@@ -8,9 +8,9 @@ namespace qorza {
 struct Game;
 
 struct NewGameChoice {
-  bool homsi = false;      // the 44-card variant without Queens and Kings
-  bool sixCards = true;    // six-card hands, else four
-  std::string name;        // player 1's name as typed
+  bool homsi = false;    // the 44-card variant without Queens and Kings
+  bool sixCards = true;  // six-card hands, else four
+  std::string name;      // player 1's name as typed
 };
 
 // Sets DeckSize, HandSize, the digit hints and the stock counter; with a

@@ -43,8 +43,8 @@ std::string numeral(double value) {
     return std::to_string(static_cast<long long>(value));
   }
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::fixed);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   return std::string(buffer, result.ptr);
 }
 
@@ -58,12 +58,8 @@ long long roundHalfEven(double value) {
   return whole;
 }
 
-long long wholeNumberOf(std::string_view text) {
-  return roundHalfEven(numberOf(text));
-}
+long long wholeNumberOf(std::string_view text) { return roundHalfEven(numberOf(text)); }
 
-std::string addToCounter(std::string_view text, double n) {
-  return numeral(numberOf(text) + n);
-}
+std::string addToCounter(std::string_view text, double n) { return numeral(numberOf(text) + n); }
 
 }  // namespace qorza

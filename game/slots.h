@@ -30,8 +30,8 @@ class SlotArray {
  private:
   static std::size_t offset(int i) {
     if (i < Lo || i > Hi) {
-      throw std::out_of_range("slot index " + std::to_string(i) + " outside " +
-                              std::to_string(Lo) + ".." + std::to_string(Hi));
+      throw std::out_of_range("slot index " + std::to_string(i) + " outside " + std::to_string(Lo) +
+                              ".." + std::to_string(Hi));
     }
     return static_cast<std::size_t>(i - Lo);
   }
