@@ -1,13 +1,14 @@
 # make run:   install what is missing, build, start the game
 # make test:  the same, then every test, then the sanitizer run (make check)
 # make check: logic, tools and their tests under AddressSanitizer + UBSan
+# make install PREFIX=...: install the game; make deb: build a .deb
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test check format clean
+.PHONY: all deps build run test check install deb format clean
 
 all: build
 
@@ -15,7 +16,7 @@ deps:
 	@scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DQORZA_BUILD_UI=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -29,6 +30,14 @@ check: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQORZA_SANITIZE=ON -DQORZA_BUILD_UI=OFF -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+PREFIX ?= /usr/local
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

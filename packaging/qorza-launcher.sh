@@ -1,0 +1,3 @@
+#!/bin/sh
+# Starts the game from its own folder, where it finds its sound files.
+exec "$(dirname "$(readlink -f "$0")")/../lib/qorza/qorza" "$@"
