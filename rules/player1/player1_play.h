@@ -9,4 +9,11 @@ struct Game;
 // Plays the card at hand position k (1..6) completely.
 void H1_player1(Game& game, int k);
 
+// Blinks the card at hand position k three times and leaves it hidden; with
+// no pause set it is hidden at once.
+void HideHandCard(Game& game, int k);
+
+// The snapshot of the showing table cards, in slot order.
+void ReadTable(Game& game);
+
 }  // namespace qorza

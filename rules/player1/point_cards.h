@@ -1,0 +1,30 @@
+// Player 1's credit for what it takes: points of the point cards (shown in
+// the strip of point cards) and the record of a Qorza with its worth.
+#pragma once
+
+#include <string>
+
+namespace qorza {
+
+struct Game;
+
+// Points of a card: Ace and Jack 1, the marked two 2, the marked ten 3.
+int pointsOf(int value, const std::string& mark);
+
+// Worth of a card in a Qorza: a Jack 12.5, a Queen 3, a King 4, else its value.
+double qorzaWorthOf(int value);
+
+// A card taken from table slot s: points, and its sound marked as due.
+void ScoreTableCard(Game& game, int s);
+// The played card at hand position k: its sound at once, then its points.
+void ScorePlayedCard(Game& game, int k);
+// A card the Jack took from slot s, by value v and mark m: points, no sound.
+void ScoreCardFromTable(Game& game, int v, const std::string& m, int s);
+// The card at hand position k, by value v and mark m: points, no sound.
+void ScoreCardFromHand(Game& game, int v, const std::string& m, int k);
+
+// Records the Qorza made by the card at hand position k after the table was
+// cleared: its worth, the played card's points, the display and the sound.
+void RecordQorza(Game& game, int k);
+
+}  // namespace qorza
