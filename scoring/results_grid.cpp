@@ -1,0 +1,110 @@
+#include "scoring/results_grid.h"
+
+#include <string>
+#include <utility>
+
+#include "game/game_state.h"
+#include "game/numbers.h"
+#include "scoring/deal_scoring.h"
+
+namespace qorza {
+
+namespace {
+
+std::vector<ResultsCell> dealRow(int deal) { return {{std::to_string(deal)}, {}, {}}; }
+
+// Rows up to `deal` exist afterwards, each numbered in column 0.
+void growTo(ResultsWindowModel& model, int deal) {
+  while (static_cast<int>(model.Grid1.size()) <= deal) {
+    model.Grid1.push_back(dealRow(static_cast<int>(model.Grid1.size())));
+  }
+}
+
+ResultsCell& cell(Game& g, int row, int column) {
+  return g.frm_results.Grid1.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+}
+
+}  // namespace
+
+void loadResultsWindow(Game& g) {
+  ResultsWindowModel& model = g.frm_results;
+  if (model.Loaded) {
+    return;
+  }
+  model.Grid1.assign(1, std::vector<ResultsCell>(3));
+  growTo(model, kResultsDealRows);
+  model.Label1Caption.clear();
+  model.Label1Visible = false;
+  model.NewestRow = 0;
+  model.Loaded = true;
+  refreshHeadings(g);
+}
+
+void unloadResultsWindow(Game& g) {
+  // The record of the last showing outlives the window.
+  ResultsWindowModel fresh;
+  fresh.EverShown = g.frm_results.EverShown;
+  fresh.LastShown = std::move(g.frm_results.LastShown);
+  g.frm_results = std::move(fresh);
+}
+
+void refreshHeadings(Game& g) {
+  loadResultsWindow(g);
+  for (int k = 1; k <= 2; ++k) {
+    cell(g, 0, k).Text = g.PlayerName(k);
+  }
+}
+
+void writeDealRow(Game& g, int deal) {
+  if (deal <= 0) {
+    return;
+  }
+  loadResultsWindow(g);
+  growTo(g.frm_results, deal);
+  cell(g, deal, 1).Text = std::to_string(g.ScoreTable(1));
+  cell(g, deal, 2).Text = std::to_string(g.ScoreTable(2));
+  g.frm_results.NewestRow = deal;
+}
+
+bool matchIsOver(Game& g) {
+  const double target = matchTarget(g);
+  return g.ScoreTable(1) > target || g.ScoreTable(2) > target;
+}
+
+void showVerdict(Game& g) {
+  loadResultsWindow(g);
+  ResultsWindowModel& model = g.frm_results;
+  const bool player1Wins = g.ScoreTable(1) >= g.ScoreTable(2);
+  const int winner = player1Wins ? 1 : 2;
+  model.Label1Visible = true;
+  model.Label1Caption = player1Wins ? kWinVerdict : kLossVerdict;
+  for (std::size_t r = 1; r < model.Grid1.size(); ++r) {
+    for (int c = 1; c <= 2; ++c) {
+      model.Grid1[r][static_cast<std::size_t>(c)].Highlighted = c == winner;
+    }
+  }
+}
+
+void showResultsAndConfirm(Game& g) {
+  loadResultsWindow(g);
+  g.frm_results.EverShown = true;
+  g.frm_results.LastShown = currentShowing(g.frm_results);
+  g.platform().showResults(g);
+  resultsCommand1_Click(g);
+}
+
+void resultsCommand1_Click(Game& g) {
+  g.frm_results.Label1Visible = false;
+  if (matchIsOver(g)) {
+    recreateScoreTable(g);
+    g.RoundCount1 = 0;
+    g.RoundCount2 = 0;
+    unloadResultsWindow(g);
+  }
+  // A stock counter run down to 0 is set to what a fresh deal leaves.
+  if (numberOf(g.TXT_NAME.Text) == 0) {
+    g.TXT_NAME.Text = std::to_string(g.DeckSize - 2 * g.HandSize - 4);
+  }
+}
+
+}  // namespace qorza

@@ -1,0 +1,30 @@
+// The results window's grid, verdict and OK as the scoring drives them: rows
+// of running scores, the yellow winner's column and the match reset.
+#pragma once
+
+namespace qorza {
+
+struct Game;
+
+// The two verdict lines.
+inline constexpr const char* kWinVerdict = "تهانينا لقد ربحت.......";
+inline constexpr const char* kLossVerdict = "لقد خسرت مع الأسف حاول مرة أخرى";
+
+// Writes both running scores into deal row `deal`, adding rows first when
+// the match has outlasted the grid. Deal 0 writes nothing.
+void writeDealRow(Game& game, int deal);
+
+// True when either score is strictly above the target.
+bool matchIsOver(Game& game);
+
+// Shows the verdict and paints the winner's column yellow in every deal row;
+// player 1 wins equal scores.
+void showVerdict(Game& game);
+
+// The players' names over the score columns.
+void refreshHeadings(Game& game);
+
+// Shows the window modally, then runs its OK however it was dismissed.
+void showResultsAndConfirm(Game& game);
+
+}  // namespace qorza
