@@ -1,0 +1,29 @@
+#include "tools/script/headless_platform.h"
+
+#include "game/game_state.h"
+#include "game/new_game_options.h"
+
+namespace qorza::script {
+
+void HeadlessPlatform::playSound(const std::string& path) {
+  if (!recordSounds) {
+    return;
+  }
+  const auto slash = path.find_last_of("/\\");
+  sounds_.push_back(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+bool HeadlessPlatform::runNewGameDialog(Game& game) {
+  const NewGameChoice choice{game.DeckSize == 44, game.HandSize == 6, game.PlayerName(1)};
+  return applyNewGameOptions(game, choice);
+}
+
+void HeadlessPlatform::showResults(Game& game) { lastResults_ = game.frm_results; }
+
+std::vector<std::string> HeadlessPlatform::takeSounds() {
+  std::vector<std::string> taken;
+  taken.swap(sounds_);
+  return taken;
+}
+
+}  // namespace qorza::script

@@ -1,0 +1,197 @@
+#include "tools/script/script_session.h"
+
+#include <charconv>
+#include <set>
+#include <vector>
+
+#include "game/deal.h"
+#include "game/new_game_options.h"
+#include "game/turn_cycle.h"
+#include "rules/player1/player1_play.h"
+#include "rules/player2/player2_play.h"
+#include "scoring/deal_scoring.h"
+#include "tools/script/card_notation.h"
+#include "tools/script/state_dump.h"
+
+namespace qorza::script {
+
+namespace {
+
+long long parseNumber(const std::string& text) {
+  long long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (ec != std::errc() || ptr != end) {
+    throw ScriptError("'" + text + "' is not a whole number");
+  }
+  return value;
+}
+
+int numberIn(const std::string& text, long long lo, long long hi) {
+  const long long value = parseNumber(text);
+  if (value < lo || value > hi) {
+    throw ScriptError(text + " is outside " + std::to_string(lo) + ".." + std::to_string(hi));
+  }
+  return static_cast<int>(value);
+}
+
+void expectWords(const ScriptLine& line, std::size_t lo, std::size_t hi) {
+  const std::size_t args = line.size() - 1;
+  if (args < lo || args > hi) {
+    throw ScriptError(
+        "'" + line.word(0) + "' takes " +
+        (lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " + std::to_string(hi)) +
+        " arguments, not " + std::to_string(args));
+  }
+}
+
+// The library indexes of the cards written from word 1 on ("-" is 0).
+std::vector<int> cardsOf(const ScriptLine& line, std::size_t most) {
+  expectWords(line, 0, most);
+  std::vector<int> cards;
+  for (std::size_t i = 1; i < line.size(); ++i) {
+    const auto card = parseSlotCard(line.word(i));
+    if (!card) {
+      throw ScriptError("bad card '" + line.word(i) + "'");
+    }
+    cards.push_back(*card);
+  }
+  return cards;
+}
+
+// Slot i takes library card index, or is hidden for 0; slots past the list
+// are hidden. Returns the slots shown.
+template <typename Slots>
+void fillSlots(Game& g, Slots& slots, const std::vector<int>& cards) {
+  for (int i = Slots::first; i <= Slots::last; ++i) {
+    const std::size_t n = static_cast<std::size_t>(i - Slots::first);
+    const int index = n < cards.size() ? cards[n] : 0;
+    if (index != 0) {
+      copyCard(slots(i), g.Image1(index));
+    }
+    slots(i).Visible = index != 0;
+  }
+}
+
+}  // namespace
+
+ScriptSession::ScriptSession(std::ostream& out, const std::string& soundFolder)
+    : game_(platform_), out_(out) {
+  Form_Load(game_, soundFolder);
+  applyStartupDefaults(game_);
+}
+
+void ScriptSession::execute(const ScriptLine& line) {
+  if (line.empty()) {
+    return;
+  }
+  const std::string& command = line.word(0);
+  if (command == "options") return options(line);
+  if (command == "seed") return seed(line);
+  if (command == "deck") return deck(line);
+  if (command == "table") return table(line);
+  if (command == "hand1") return hand1(line);
+  if (command == "hand2") return hand2(line);
+  if (command == "set") return set(line);
+  if (command == "click") return click(line);
+  if (command == "key") return key(line);
+  if (command == "p1") return p1(line);
+  if (command != "deal" && command != "new" && command != "p2" && command != "results" &&
+      command != "dump") {
+    throw ScriptError("unknown command '" + command + "'");
+  }
+  expectWords(line, 0, 0);
+  if (command == "deal") return mnu_new_Click(game_);
+  if (command == "new") return mnu_new_real_Click(game_);
+  if (command == "p2") return H2_player2(game_, 1);
+  if (command == "results") return MNU_RESULTS_Click(game_);
+  dump();
+}
+
+// What the new-game dialog's OK does, with the level clicked before it.
+void ScriptSession::options(const ScriptLine& line) {
+  if (line.size() < 4) {
+    throw ScriptError("'options' takes DECK HAND LEVEL [NAME]");
+  }
+  const long long deckSize = parseNumber(line.word(1));
+  if (deckSize != 52 && deckSize != 44) {
+    throw ScriptError("DECK is 52 or 44, not " + line.word(1));
+  }
+  const long long handSize = parseNumber(line.word(2));
+  if (handSize != 6 && handSize != 4) {
+    throw ScriptError("HAND is 6 or 4, not " + line.word(2));
+  }
+  game_.SkillLevel = numberIn(line.word(3), 1, 3);
+  const std::string name = line.size() > 4 ? line.restFrom(4) : game_.PlayerName(1);
+  applyNewGameOptions(game_, {deckSize == 44, handSize == 6, name});
+}
+
+void ScriptSession::seed(const ScriptLine& line) {
+  expectWords(line, 1, 1);
+  game_.rng.fixSeed(static_cast<std::uint64_t>(numberIn(line.word(1), 0, INT32_MAX)));
+}
+
+// The deck for the next deal: the cards given first, then the rest of the
+// current deck size in library order.
+void ScriptSession::deck(const ScriptLine& line) {
+  const std::vector<int> given = cardsOf(line, static_cast<std::size_t>(game_.DeckSize));
+  std::set<int> used;
+  for (const int index : given) {
+    if (index == 0 || index > game_.DeckSize) {
+      throw ScriptError("a " + std::to_string(game_.DeckSize) + "-card deck cannot hold '" +
+                        (index == 0 ? std::string("-") : pictureText(game_.Image1(index).Picture)) +
+                        "'");
+    }
+    if (!used.insert(index).second) {
+      throw ScriptError("the deck holds " + pictureText(game_.Image1(index).Picture) + " twice");
+    }
+  }
+  game_.presetDeck = given;
+  for (int index = 1; index <= game_.DeckSize; ++index) {
+    if (!used.count(index)) {
+      game_.presetDeck.push_back(index);
+    }
+  }
+}
+
+void ScriptSession::table(const ScriptLine& line) {
+  fillSlots(game_, game_.game, cardsOf(line, 10));
+}
+
+void ScriptSession::hand1(const ScriptLine& line) {
+  fillSlots(game_, game_.Player1, cardsOf(line, 6));
+  for (int i = 1; i <= 6; ++i) {
+    game_.Player1(i).Enabled = true;
+    game_.Label1(i).Visible = game_.Player1(i).Visible;
+  }
+}
+
+// Player 2 holds the back in Player2 and the face in Player02.
+void ScriptSession::hand2(const ScriptLine& line) {
+  fillSlots(game_, game_.Player2, cardsOf(line, 6));
+  for (int i = 1; i <= 6; ++i) {
+    game_.Player02(i).Picture = game_.Player2(i).Picture;
+    game_.Player02(i).Visible = game_.Player2(i).Visible;
+    game_.Player2(i).Picture = game_.STANSARD.Picture;
+  }
+}
+
+void ScriptSession::click(const ScriptLine& line) {
+  expectWords(line, 1, 1);
+  Player1_Click(game_, numberIn(line.word(1), 1, 6));
+}
+
+void ScriptSession::key(const ScriptLine& line) {
+  expectWords(line, 1, 2);
+  const int shift = line.size() > 2 ? numberIn(line.word(2), 0, 7) : 0;
+  Form_KeyDown(game_, numberIn(line.word(1), 0, 255), shift);
+}
+
+void ScriptSession::p1(const ScriptLine& line) {
+  expectWords(line, 1, 1);
+  H1_player1(game_, numberIn(line.word(1), 1, 6));
+}
+
+void ScriptSession::dump() { out_ << dumpState(game_, platform_).dump() << '\n'; }
+
+}  // namespace qorza::script

@@ -1,0 +1,49 @@
+// One game driven by script commands: the headless platform, the game set up
+// as the program starts it, and one method per command.
+#pragma once
+
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "game/game_state.h"
+#include "tools/script/headless_platform.h"
+#include "tools/script/script_line.h"
+
+namespace qorza::script {
+
+// A command or card the language does not know, or a bad argument.
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ScriptSession {
+ public:
+  ScriptSession(std::ostream& out, const std::string& soundFolder);
+
+  // Runs one line; throws ScriptError for a bad command.
+  void execute(const ScriptLine& line);
+
+  Game& game() { return game_; }
+  HeadlessPlatform& platform() { return platform_; }
+
+ private:
+  void options(const ScriptLine& line);
+  void seed(const ScriptLine& line);
+  void deck(const ScriptLine& line);
+  void table(const ScriptLine& line);
+  void hand1(const ScriptLine& line);
+  void hand2(const ScriptLine& line);
+  void set(const ScriptLine& line);
+  void click(const ScriptLine& line);
+  void key(const ScriptLine& line);
+  void p1(const ScriptLine& line);
+  void dump();
+
+  HeadlessPlatform platform_;
+  Game game_;
+  std::ostream& out_;
+};
+
+}  // namespace qorza::script
