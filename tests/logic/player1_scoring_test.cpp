@@ -2,27 +2,10 @@
 // worth, how the Jack is scored, and the order the sounds come in.
 #include "player1_test_table.h"
 
-#include "rules/player1/point_cards.h"
-
 namespace qorza::testing {
 namespace {
 
 using Scoring = Player1Table;
-
-TEST(CardPoints, OnlyAcesJacksAndTheMarkedCardsScore) {
-  EXPECT_EQ(pointsOf(1, ""), 1);
-  EXPECT_EQ(pointsOf(11, ""), 1);
-  EXPECT_EQ(pointsOf(2, "2"), 2);
-  EXPECT_EQ(pointsOf(10, "10"), 3);
-  EXPECT_EQ(pointsOf(2, ""), 0);
-  EXPECT_EQ(pointsOf(10, ""), 0);
-  EXPECT_EQ(pointsOf(2, "10"), 0);  // a mark counts only on its own rank
-  EXPECT_EQ(pointsOf(0, "10"), 0);  // an emptied rank scores nothing
-  EXPECT_EQ(qorzaWorthOf(11), 12.5);
-  EXPECT_EQ(qorzaWorthOf(12), 3);
-  EXPECT_EQ(qorzaWorthOf(13), 4);
-  EXPECT_EQ(qorzaWorthOf(7), 7);
-}
 
 TEST_F(Scoring, SevenOnALoneSevenIsAQorzaWorthFourteen) {
   table({"7S"});
