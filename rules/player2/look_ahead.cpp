@@ -10,16 +10,14 @@ namespace qorza {
 
 namespace {
 
-int lookValueAt(const Game& g, int k) { return valueOf(g.game1(g.p2.LookSlot(k))); }
-
 // Hides on the copy every set of `wanted` look-ahead cards whose ranks add up
-// to PlayedValue. Ranks are read from the Tags, which hiding leaves alone, so
-// a card may take part in several sets.
+// to PlayedValue. The ranks are those of the Tags (LookValue), which hiding
+// leaves alone, so a card may take part in several sets.
 void hideSums(Game& g, std::array<int, 4>& at, int size, int wanted, int from) {
   if (size == wanted) {
     int sum = 0;
     for (int i = 0; i < size; ++i) {
-      sum += lookValueAt(g, at[static_cast<std::size_t>(i)]);
+      sum += g.p2.LookValue(at[static_cast<std::size_t>(i)]);
     }
     if (sum != g.p1.PlayedValue) {
       return;
