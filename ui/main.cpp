@@ -1,7 +1,15 @@
-// The game's entry point: the Qt application and its first window.
+// The game's entry point: the Qt application in Arabic, right to left, and
+// the start-up from the splash window.
 #include <QApplication>
+
+#include "ui/fonts.h"
+#include "ui/game_app.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setApplicationName(QStringLiteral("qorza"));
+  qorza::configureApplication(app);
+  qorza::GameApp game;
+  game.start();
+  return QApplication::exec();
 }

@@ -1,0 +1,380 @@
+// The table window on the offscreen platform: exit confirmation, keyboard and
+// mouse play on the real window, the menu during a turn, the sound item, the
+// minimised caption, the first activation and the twips layout.
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "game/deal.h"
+#include "game/game_state.h"
+#include "game/new_game_options.h"
+#include "ui/fonts.h"
+#include "ui/new_game_dialog.h"
+#include "ui/qt_platform.h"
+#include "ui/table_view.h"
+#include "ui/table_window.h"
+
+using namespace qorza;
+
+namespace {
+
+// Runs answer on the next modal window once it is up. A modal still open
+// after five seconds is closed so a missed dialog fails instead of hanging.
+void answerModal(std::function<void(QWidget*)> answer) {
+  auto* poll = new QTimer(qApp);
+  auto started = std::make_shared<QElapsedTimer>();
+  started->start();
+  QObject::connect(poll, &QTimer::timeout, qApp, [poll, answer, started] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      poll->deleteLater();
+      answer(modal);
+    } else if (started->elapsed() > 5000) {
+      poll->deleteLater();
+    }
+  });
+  poll->start(10);
+}
+
+void closeStrayModals() {
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->close();
+    QCoreApplication::processEvents();
+  }
+}
+
+void clickButton(QWidget* box, QMessageBox::StandardButton which) {
+  auto* message = qobject_cast<QMessageBox*>(box);
+  QVERIFY(message != nullptr);
+  message->button(which)->click();
+}
+
+// Library index of a card, by suit row and rank.
+int lib(Suit suit, int rank) { return libraryIndex(suit, rank); }
+
+}  // namespace
+
+class TableWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QtPlatform> platform;
+  std::unique_ptr<Game> game;
+  std::unique_ptr<TableWindow> window;
+  int endCalls = 0;
+
+  // A window whose first activation has already happened, on a dealt table
+  // of known cards: player 1 holds spades A..6 (six cards) or A..4.
+  void openDealtWindow(bool sixCards) {
+    game->Activated = true;
+    window = std::make_unique<TableWindow>(*game, *platform, nullptr);
+    window->endProgram = [this] {
+      ++endCalls;
+      platform->setEnding();
+    };
+    window->abandonStart = window->endProgram;
+    applyNewGameOptions(*game, NewGameChoice{false, sixCards, "Tester"});
+    game->DelayMs = 0;
+    std::vector<int> deck;
+    // Table: hearts 7 8 9 10; player 1: spades 1..6; the rest in order.
+    for (int r : {7, 8, 9, 10}) deck.push_back(lib(Suit::Hearts, r));
+    for (int r = 1; r <= 6; ++r) deck.push_back(lib(Suit::Spades, r));
+    for (int i = 1; i <= 52; ++i) {
+      if (std::find(deck.begin(), deck.end(), i) == deck.end()) deck.push_back(i);
+    }
+    game->presetDeck = deck;
+    mnu_new_Click(*game);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  std::string tableSnapshot() const {
+    std::string s;
+    for (int i = 1; i <= 10; ++i) s += game->game(i).Visible ? game->game(i).Picture + " " : "- ";
+    return s;
+  }
+
+  int shownHandCards() const {
+    int n = 0;
+    for (int k = 1; k <= 6; ++k) n += game->Player1(k).Visible ? 1 : 0;
+    return n;
+  }
+
+ private slots:
+  void init() {
+    platform = std::make_unique<QtPlatform>();
+    game = std::make_unique<Game>(*platform);
+    endCalls = 0;
+  }
+
+  void cleanup() {
+    closeStrayModals();
+    window.reset();
+    game.reset();
+    platform.reset();
+  }
+
+  void exitConfirmationNoKeepsTheWindow() {
+    openDealtWindow(true);
+    QString text, title;
+    answerModal([&](QWidget* box) {
+      text = qobject_cast<QMessageBox*>(box)->text();
+      title = box->windowTitle();
+      QCOMPARE(box->layoutDirection(), Qt::RightToLeft);
+      clickButton(box, QMessageBox::No);
+    });
+    QVERIFY(!window->close());
+    QCOMPARE(text, QStringLiteral("هل تريد بالتأكيد نهاية اللعبة؟"));
+    QCOMPARE(title, QStringLiteral("نهاية البرنامج"));
+    QCOMPARE(endCalls, 0);
+    QVERIFY(window->isVisible());
+  }
+
+  void exitConfirmationYesEndsTheProgram() {
+    openDealtWindow(true);
+    answerModal([](QWidget* box) { clickButton(box, QMessageBox::Yes); });
+    window->exitAction()->trigger();
+    QCOMPARE(endCalls, 1);
+    // Once ending, closing asks nothing more.
+    QVERIFY(window->close());
+    QCOMPARE(endCalls, 1);
+  }
+
+  void exitMenuItemHasItsShortcut() {
+    openDealtWindow(true);
+    QCOMPARE(window->exitAction()->shortcut(), QKeySequence(Qt::Key_F3));
+    QCOMPARE(window->newAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(window->resultsAction()->shortcut(), QKeySequence(Qt::Key_F7));
+    QCOMPARE(window->optionsAction()->shortcut(), QKeySequence(Qt::Key_F5));
+    QCOMPARE(window->soundAction()->shortcut(), QKeySequence(Qt::Key_F8));
+    QCOMPARE(window->exitAction()->text(), QStringLiteral("إ&نهاء العبة"));
+    QCOMPARE(window->newAction()->text(), QStringLiteral("&جديد"));
+  }
+
+  void digitKeysPlayTheCardTheirHintShows() {
+    openDealtWindow(true);
+    // Six-card hands: 1 plays position 5, the rightmost card.
+    QTest::keyClick(window.get(), Qt::Key_1);
+    QVERIFY(!game->Player1(5).Visible);
+    QCOMPARE(shownHandCards(), 5);
+    QCOMPARE(game->TurnInHand, 1);
+    // The keypad's 3 plays position 2.
+    QTest::keyClick(window.get(), Qt::Key_3, Qt::KeypadModifier);
+    QVERIFY(!game->Player1(2).Visible);
+    QCOMPARE(game->TurnInHand, 2);
+    // A digit with Shift, Ctrl or Alt held does nothing.
+    QTest::keyClick(window.get(), Qt::Key_2, Qt::ShiftModifier);
+    QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_4, Qt::AltModifier);
+    QCOMPARE(game->TurnInHand, 2);
+    // Pressing 1 again: position 5 is empty, nothing counts.
+    QTest::keyClick(window.get(), Qt::Key_1);
+    QCOMPARE(game->TurnInHand, 2);
+    QCOMPARE(shownHandCards(), 4);
+  }
+
+  void digitFiveWithFourCardsPlaysPositionFour() {
+    openDealtWindow(false);
+    QTest::keyClick(window.get(), Qt::Key_5);
+    QVERIFY(!game->Player1(4).Visible);
+    QVERIFY(game->Player1(1).Visible);
+    QTest::keyClick(window.get(), Qt::Key_1);
+    QVERIFY(!game->Player1(1).Visible);
+    QCOMPARE(game->TurnInHand, 2);
+  }
+
+  void keyCodesFollowTheOriginalKeyboard() {
+    QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1");
+    QKeyEvent padSix(QEvent::KeyPress, Qt::Key_6, Qt::KeypadModifier, "6");
+    QKeyEvent arabicTwo(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x0662)));
+    QKeyEvent shiftedA(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier | Qt::AltModifier, "A");
+    QCOMPARE(keyCodeOf(one), 49);
+    QCOMPARE(keyCodeOf(padSix), 102);
+    QCOMPARE(keyCodeOf(arabicTwo), 50);
+    QCOMPARE(keyCodeOf(shiftedA), 0);
+    QCOMPARE(shiftStateOf(shiftedA), 5);
+    QCOMPARE(shiftStateOf(one), 0);
+  }
+
+  void clickOnAHandCardPlaysIt() {
+    openDealtWindow(true);
+    TableView* view = window->view();
+    const std::string tableBefore = tableSnapshot();
+    // Position 1 lies under position 5: click its uncovered left strip.
+    const QRectF card1 = view->handCardRect(1);
+    const QPoint strip(static_cast<int>(card1.left()) + 4, static_cast<int>(card1.center().y()));
+    QCOMPARE(view->handPositionAt(strip), 1);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, strip);
+    QVERIFY(!game->Player1(1).Visible);
+    QVERIFY(!game->Label1(1).Visible);
+    QCOMPARE(game->TurnInHand, 1);
+    // The ace of spades takes nothing from 7 8 9 10 of hearts: it is laid,
+    // and the computer answers; either way the table is not what it was.
+    QVERIFY(tableSnapshot() != tableBefore);
+    // A click on the green table plays nothing.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(5, 200));
+    QCOMPARE(game->TurnInHand, 1);
+  }
+
+  void theTopmostShownEnabledCardTakesTheClick() {
+    openDealtWindow(true);
+    TableView* view = window->view();
+    // Where cards 1 and 5 overlap, card 5 (drawn last) is on top.
+    const QRectF card5 = view->handCardRect(5);
+    const QPointF overlap(card5.left() + 3, card5.center().y());
+    QVERIFY(view->handCardRect(1).contains(overlap));
+    QCOMPARE(view->handPositionAt(overlap), 5);
+    // A hidden card lets the one below take the click.
+    game->Player1(5).Visible = false;
+    QCOMPARE(view->handPositionAt(overlap), 1);
+    // A disabled card under the mouse takes the click and does nothing.
+    game->Player1(1).Enabled = false;
+    QCOMPARE(view->handPositionAt(overlap), 0);
+  }
+
+  void theMenuWaitsWhileATurnResolves() {
+    openDealtWindow(true);
+    game->DelayMs = 20;  // the blinks pause, events flow meanwhile
+    bool checked = false;
+    bool newEnabled = true, resultsEnabled = true, aboutEnabled = true, helpEnabled = true,
+         optionsEnabled = true, exitEnabled = false, keyPreview = true;
+    QTimer::singleShot(5, window.get(), [&] {
+      checked = true;
+      newEnabled = window->newAction()->isEnabled();
+      resultsEnabled = window->resultsAction()->isEnabled();
+      aboutEnabled = window->aboutAction()->isEnabled();
+      helpEnabled = window->contentsAction()->isEnabled();
+      optionsEnabled = window->optionsAction()->isEnabled();
+      exitEnabled = window->exitAction()->isEnabled();
+      keyPreview = game->KeyPreview;
+      // A digit during the turn starts no second play.
+      QTest::keyClick(window.get(), Qt::Key_2);
+    });
+    window->playHandCard(5);
+    QVERIFY(checked);
+    QVERIFY(!newEnabled && !resultsEnabled && !aboutEnabled && !helpEnabled && !optionsEnabled);
+    QVERIFY(exitEnabled);
+    QVERIFY(!keyPreview);
+    QCOMPARE(game->TurnInHand, 1);
+    QVERIFY(game->Player1(1).Visible);
+    QVERIFY(window->newAction()->isEnabled());
+    QVERIFY(window->aboutAction()->isEnabled());
+  }
+
+  void exitDuringATurnEndsItWithoutWaiting() {
+    openDealtWindow(true);
+    game->DelayMs = 200;
+    QTimer::singleShot(5, window.get(), [&] {
+      answerModal([](QWidget* box) { clickButton(box, QMessageBox::Yes); });
+      window->exitAction()->trigger();
+    });
+    QElapsedTimer timer;
+    timer.start();
+    window->playHandCard(5);
+    QCOMPARE(endCalls, 1);
+    // Three blinks of 200 ms would take over a second; the rest is skipped.
+    QVERIFY(timer.elapsed() < 1000);
+    QVERIFY(window->close());
+  }
+
+  void soundItemTogglesTwiceBackToOn() {
+    openDealtWindow(true);
+    QVERIFY(game->SoundOn);
+    QVERIFY(window->soundAction()->isChecked());
+    window->soundAction()->trigger();
+    QVERIFY(!game->SoundOn);
+    QVERIFY(!window->soundAction()->isChecked());
+    window->soundAction()->trigger();
+    QVERIFY(game->SoundOn);
+    QVERIFY(window->soundAction()->isChecked());
+  }
+
+  void minimisedCaptionIsTheCreditsLine() {
+    openDealtWindow(true);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Qorza..."));
+    window->setWindowState(Qt::WindowMinimized);
+    QCOMPARE(window->windowTitle(), QString::fromUtf8(kCreditsCaption));
+    window->setWindowState(Qt::WindowNoState);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Qorza..."));
+  }
+
+  void firstActivationShowsTheDialogThenDeals() {
+    window = std::make_unique<TableWindow>(*game, *platform, nullptr);
+    bool dialogSeen = false;
+    answerModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<NewGameDialog*>(modal);
+      QVERIFY(dialog != nullptr);
+      dialogSeen = true;
+      dialog->fourCardsOption()->setChecked(true);
+      dialog->okButton()->click();
+    });
+    window->show();
+    QTRY_VERIFY(game->Activated);
+    QVERIFY(dialogSeen);
+    QCOMPARE(game->HandSize, 4);
+    QCOMPARE(shownHandCards(), 4);
+    QCOMPARE(game->DealtCount, 12);
+    // A later activation deals nothing new.
+    const std::string deck = game->card(1).Picture + game->card(5).Picture;
+    window->hide();
+    window->show();
+    QTest::qWait(20);
+    QCOMPARE(game->card(1).Picture + game->card(5).Picture, deck);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+
+  void closingTheFirstDialogEndsTheProgram() {
+    window = std::make_unique<TableWindow>(*game, *platform, nullptr);
+    window->endProgram = [this] {
+      ++endCalls;
+      platform->setEnding();
+    };
+    window->abandonStart = window->endProgram;
+    answerModal([](QWidget* modal) { modal->close(); });
+    window->show();
+    QTRY_COMPARE(endCalls, 1);
+    QVERIFY(!game->Activated);
+    QVERIFY(!game->Player1(1).Visible);
+  }
+
+  void newClosedWithoutOkLeavesTheMatch() {
+    openDealtWindow(true);
+    window->playHandCard(5);
+    const int dealt = game->DealtCount;
+    const std::string first = game->card(1).Picture;
+    answerModal([](QWidget* modal) { modal->close(); });
+    window->newAction()->trigger();
+    QCOMPARE(game->DealtCount, dealt);
+    QCOMPARE(game->card(1).Picture, first);
+    QCOMPARE(game->TurnInHand, 1);
+  }
+
+  void slotsSitAtTheirTwipsAtTheGivenSize() {
+    openDealtWindow(true);
+    TableView* view = window->view();
+    QCOMPARE(view->size(), QSize(632, 429));
+    const TwipsTransform& t = view->transform();
+    QCOMPARE(t.rect(4680, 5145, 1065, 1455), QRectF(312, 343, 71, 97));
+    QCOMPARE(t.offset, QPointF(0, 0));
+    // The card art is narrower than the slot: centred, full height.
+    const QRectF card1 = view->handCardRect(1);
+    QCOMPARE(card1.height(), 97.0);
+    QVERIFY(card1.width() < 71.0 && card1.width() > 55.0);
+    QCOMPARE(card1.center(), QRectF(312, 343, 71, 97).center());
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setLayoutDirection(Qt::RightToLeft);
+  installFontSubstitutions();
+  TableWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "table_window_test.moc"

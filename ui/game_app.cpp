@@ -1,0 +1,98 @@
+#include "ui/game_app.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+#include "ui/new_game_dialog.h"
+#include "ui/splash_window.h"
+#include "ui/sub_option_dialog.h"
+#include "ui/table_window.h"
+
+namespace qorza {
+
+namespace {
+
+// Start-up measurements: QORZA_QUIT_AFTER_FIRST_PAINT=1 quits once the first
+// window has painted; QORZA_QUIT_AT_NEW_GAME_DIALOG=1 once the new-game
+// dialog is about to show. Both say so on standard output.
+bool envFlag(const char* name) { return qEnvironmentVariableIntValue(name) == 1; }
+
+QElapsedTimer& sinceStart() {
+  static QElapsedTimer timer;
+  if (!timer.isValid()) {
+    timer.start();
+  }
+  return timer;
+}
+
+}  // namespace
+
+GameApp::GameApp() : game_(platform_) {
+  sinceStart();
+  quitAfterFirstPaint_ = envFlag("QORZA_QUIT_AFTER_FIRST_PAINT");
+  quitAtNewGameDialog_ = envFlag("QORZA_QUIT_AT_NEW_GAME_DIALOG");
+  if (quitAfterFirstPaint_) {
+    qApp->installEventFilter(this);
+  }
+  // The further-options dialog is loaded silently: it holds the target and
+  // the chosen back from the start.
+  subOptions_ = std::make_unique<SubOptionDialog>(game_);
+  platform_.setSubOptions(subOptions_.get());
+  platform_.onNewGameDialog = [this](NewGameDialog&) {
+    closeSplash();
+    if (quitAtNewGameDialog_) {
+      std::printf("new-game dialog after %lld ms\n",
+                  static_cast<long long>(sinceStart().elapsed()));
+      std::fflush(stdout);
+      platform_.setEnding();
+      QCoreApplication::exit(0);
+    }
+  };
+}
+
+GameApp::~GameApp() {
+  qApp->removeEventFilter(this);
+  delete splash_.data();
+  table_.reset();
+  subOptions_.reset();
+}
+
+void GameApp::start() {
+  splash_ = new SplashWindow([this] { handOff(); });
+  splash_->showAtStart();
+}
+
+void GameApp::handOff() {
+  if (table_) {
+    return;
+  }
+  applyStartupDefaults(game_);
+  table_ = std::make_unique<TableWindow>(game_, platform_, subOptions_.get());
+  table_->show();
+}
+
+void GameApp::closeSplash() {
+  if (splash_) {
+    splash_->close();
+    splash_->deleteLater();
+  }
+}
+
+bool GameApp::eventFilter(QObject* watched, QEvent* event) {
+  if (quitAfterFirstPaint_ && event->type() == QEvent::Paint && watched->isWidgetType()) {
+    quitAfterFirstPaint_ = false;
+    QTimer::singleShot(0, qApp, [this] {
+      std::printf("first paint after %lld ms\n", static_cast<long long>(sinceStart().elapsed()));
+      std::fflush(stdout);
+      platform_.setEnding();
+      QCoreApplication::exit(0);
+    });
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace qorza

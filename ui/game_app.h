@@ -1,0 +1,48 @@
+// The running program: the game, its Qt platform and its windows, and the
+// start-up from the splash window to the first deal.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "game/game_state.h"
+#include "ui/qt_platform.h"
+
+namespace qorza {
+
+class SplashWindow;
+class SubOptionDialog;
+class TableWindow;
+
+class GameApp : public QObject {
+  Q_OBJECT
+
+ public:
+  GameApp();
+  ~GameApp() override;
+
+  // Shows the splash window; its first tick hands over to the table.
+  void start();
+
+  Game& game() { return game_; }
+  QtPlatform& platform() { return platform_; }
+  TableWindow* tableWindow() const { return table_.get(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void handOff();
+  void closeSplash();
+
+  QtPlatform platform_;
+  Game game_;
+  std::unique_ptr<SubOptionDialog> subOptions_;
+  std::unique_ptr<TableWindow> table_;
+  QPointer<SplashWindow> splash_;
+  bool quitAfterFirstPaint_ = false;
+  bool quitAtNewGameDialog_ = false;
+};
+
+}  // namespace qorza

@@ -1,0 +1,56 @@
+// The new-game options dialog: variant (normal or Homsi), six or four cards
+// per hand, the computer's level and player 1's name. Its OK hands the
+// choices to the game and closes only once a name is given.
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace qorza {
+
+struct Game;
+
+class NewGameDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit NewGameDialog(Game& game, QWidget* parent = nullptr);
+
+  // The New command's preset: hand size, level and name from the game; the
+  // variant always starts at normal.
+  void presetFromGame();
+
+  // CMD_OK: applies the choices; accepts when the name is not empty, else
+  // the focus goes back to the name box.
+  void ok();
+
+  QLineEdit* nameBox() const { return nameBox_; }
+  QRadioButton* homsiOption() const { return option5_; }
+  QRadioButton* normalOption() const { return option4_; }
+  QRadioButton* sixCardsOption() const { return option1_; }
+  QRadioButton* fourCardsOption() const { return option3_; }
+  QRadioButton* levelOption(int level) const;
+  QPushButton* okButton() const { return okButton_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildVariantFrame();
+  void buildHandFrame();
+  void buildLevelFrame();
+
+  Game& game_;
+  QLineEdit* nameBox_ = nullptr;
+  QRadioButton* option4_ = nullptr;  // normal
+  QRadioButton* option5_ = nullptr;  // Homsi
+  QRadioButton* option1_ = nullptr;  // six cards
+  QRadioButton* option3_ = nullptr;  // four cards
+  QRadioButton* levels_[3] = {};
+  QPushButton* okButton_ = nullptr;
+};
+
+}  // namespace qorza

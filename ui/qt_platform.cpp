@@ -1,0 +1,98 @@
+#include "ui/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+
+#include "game/game_state.h"
+#include "ui/new_game_dialog.h"
+#include "ui/results_window.h"
+#include "ui/sub_option_dialog.h"
+
+namespace qorza {
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() { delete results_.data(); }
+
+void QtPlatform::setTable(QWidget* table) { table_ = table; }
+void QtPlatform::setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+void QtPlatform::setSubOptions(SubOptionDialog* dialog) { subOptions_ = dialog; }
+
+void QtPlatform::doEvents() {
+  if (ending_) {
+    return;
+  }
+  if (table_) {
+    table_->update();
+  }
+  QCoreApplication::processEvents();
+}
+
+void QtPlatform::sleepMs(int ms) {
+  if (ending_ || ms <= 0) {
+    return;
+  }
+  if (table_) {
+    table_->update();
+  }
+  QEventLoop loop;
+  QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  pauses_.append(&loop);
+  loop.exec();
+  pauses_.removeOne(&loop);
+}
+
+void QtPlatform::setEnding() {
+  ending_ = true;
+  for (QEventLoop* pause : pauses_) {
+    pause->quit();
+  }
+}
+
+void QtPlatform::playSound(const std::string& path) {
+  if (!ending_) {
+    sound_.play(QString::fromStdString(path));
+  }
+}
+
+bool QtPlatform::runNewGameDialog(Game& game) {
+  if (ending_) {
+    return false;
+  }
+  NewGameDialog dialog(game, dialogParent_);
+  dialog.presetFromGame();
+  if (onNewGameDialog) {
+    onNewGameDialog(dialog);
+  }
+  if (ending_) {
+    return false;
+  }
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  if (table_) {
+    table_->update();
+  }
+  return accepted && !ending_;
+}
+
+void QtPlatform::showResults(Game& game) {
+  if (ending_) {
+    return;
+  }
+  if (!results_) {
+    results_ = new ResultsWindow(dialogParent_);
+  }
+  results_->showModal(game);
+  if (table_) {
+    table_->update();
+  }
+}
+
+std::string QtPlatform::targetText() {
+  return subOptions_ ? subOptions_->targetText().toStdString() : std::string("101");
+}
+
+Picture QtPlatform::chosenBack() { return subOptions_ ? subOptions_->chosenBack() : kDeckBack; }
+
+}  // namespace qorza

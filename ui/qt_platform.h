@@ -1,0 +1,60 @@
+// The game's desktop under Qt: pauses that keep the windows alive, the sound
+// player, and the modal windows the game logic asks for.
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <functional>
+
+#include "game/platform.h"
+#include "ui/sound_player.h"
+
+class QEventLoop;
+class QWidget;
+
+namespace qorza {
+
+class NewGameDialog;
+class ResultsWindow;
+class SubOptionDialog;
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  void doEvents() override;
+  void sleepMs(int ms) override;
+  void playSound(const std::string& path) override;
+  bool runNewGameDialog(Game& game) override;
+  void showResults(Game& game) override;
+  std::string targetText() override;
+  Picture chosenBack() override;
+
+  // The table that repaints while the game pauses; the parent of the modal
+  // windows; the further-options dialog that holds the target and the back.
+  void setTable(QWidget* table);
+  void setDialogParent(QWidget* parent);
+  void setSubOptions(SubOptionDialog* dialog);
+
+  // The program is ending: pauses return at once, no more windows open, so
+  // a turn cut short by the exit finishes without waiting for anything.
+  void setEnding();
+  bool ending() const { return ending_; }
+
+  SoundPlayer& sound() { return sound_; }
+
+  // Runs when the new-game dialog has been created and is about to show.
+  std::function<void(NewGameDialog&)> onNewGameDialog;
+
+ private:
+  SoundPlayer sound_;
+  QPointer<QWidget> table_;
+  QPointer<QWidget> dialogParent_;
+  QPointer<SubOptionDialog> subOptions_;
+  QPointer<ResultsWindow> results_;
+  bool ending_ = false;
+  QList<QEventLoop*> pauses_;  // the pauses running now, innermost last
+};
+
+}  // namespace qorza

@@ -1,0 +1,267 @@
+#include "ui/table_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+#include "game/deal.h"
+#include "game/game_state.h"
+#include "game/turn_cycle.h"
+#include "scoring/deal_scoring.h"
+#include "ui/help_window.h"
+#include "ui/qt_platform.h"
+#include "ui/splash_window.h"
+#include "ui/sub_option_dialog.h"
+#include "ui/table_view.h"
+
+namespace qorza {
+
+const char* const kCreditsCaption = "لعبة Qorza - برمجة فريق مشروع Qorza";
+
+namespace {
+
+const QString kCaption = QStringLiteral("Qorza...");
+
+QAction* addCommand(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(caption);
+  action->setShortcut(shortcut);
+  return action;
+}
+
+}  // namespace
+
+TableWindow::TableWindow(Game& game, QtPlatform& platform, SubOptionDialog* subOptions,
+                         QWidget* parent)
+    : QMainWindow(parent), game_(game), platform_(platform), subOptions_(subOptions) {
+  Form_Load(game_, (QCoreApplication::applicationDirPath() + "/").toStdString());
+  setWindowTitle(kCaption);
+  view_ = new TableView(game_, this);
+  setCentralWidget(view_);
+  buildMenu();
+  platform_.setTable(view_);
+  platform_.setDialogParent(this);
+  if (subOptions_) {
+    connect(subOptions_, &SubOptionDialog::applied, view_, qOverload<>(&QWidget::update));
+  }
+  endProgram = [this] {
+    platform_.setEnding();
+    QCoreApplication::exit(0);
+  };
+  abandonStart = [this] { endProgram(); };
+  resize(sizeHint());
+  view_->setFocus();
+}
+
+TableWindow::~TableWindow() {
+  platform_.setTable(nullptr);
+  platform_.setDialogParent(nullptr);
+}
+
+void TableWindow::buildMenu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&ملف"));
+  newAction_ = addCommand(file, QStringLiteral("&جديد"), QKeySequence(Qt::CTRL | Qt::Key_N));
+  optionsAction_ = addCommand(file, QStringLiteral("خيارات أخرى"), QKeySequence(Qt::Key_F5));
+  soundAction_ = addCommand(file, QStringLiteral("صوت أثناء اللعب"), QKeySequence(Qt::Key_F8));
+  soundAction_->setCheckable(true);
+  soundAction_->setChecked(game_.SoundOn);
+  resultsAction_ = addCommand(file, QStringLiteral("النتائج"), QKeySequence(Qt::Key_F7));
+  file->addSeparator();
+  exitAction_ = addCommand(file, QStringLiteral("إ&نهاء العبة"), QKeySequence(Qt::Key_F3));
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("مساعدة"));
+  contentsAction_ = addCommand(help, QStringLiteral("المحتويات"));
+  aboutAction_ = addCommand(help, QStringLiteral("حول البرنامج"));
+
+  connect(newAction_, &QAction::triggered, this,
+          [this] { runCommand([this] { mnu_new_real_Click(game_); }); });
+  connect(optionsAction_, &QAction::triggered, this, [this] {
+    runCommand([this] {
+      if (subOptions_) {
+        subOptions_->openModal();
+      }
+    });
+  });
+  connect(soundAction_, &QAction::triggered, this, [this] {
+    game_.SoundOn = !game_.SoundOn;
+    soundAction_->setChecked(game_.SoundOn);
+  });
+  connect(resultsAction_, &QAction::triggered, this,
+          [this] { runCommand([this] { MNU_RESULTS_Click(game_); }); });
+  connect(exitAction_, &QAction::triggered, this, [this] { confirmExit(); });
+  connect(contentsAction_, &QAction::triggered, this,
+          [this] { runCommand([this] { showHelp(); }); });
+  connect(aboutAction_, &QAction::triggered, this, [this] { runCommand([this] { showAbout(); }); });
+  connect(view_, &TableView::handCardClicked, this, &TableWindow::playHandCard);
+}
+
+void TableWindow::updateMenuState() {
+  // While a turn resolves, only the sound switch and the exit stay usable.
+  const bool idle = !turnRunning_;
+  newAction_->setEnabled(idle);
+  optionsAction_->setEnabled(idle);
+  resultsAction_->setEnabled(idle && game_.MNU_RESULTS_Enabled);
+  contentsAction_->setEnabled(idle);
+  aboutAction_->setEnabled(idle);
+}
+
+void TableWindow::runCommand(const std::function<void()>& command) {
+  if (turnRunning_ || ended_) {
+    return;
+  }
+  command();
+  if (!ended_) {
+    updateMenuState();
+    view_->update();
+  }
+}
+
+void TableWindow::runTurn(const std::function<void()>& turn) {
+  if (turnRunning_ || ended_) {
+    return;
+  }
+  turnRunning_ = true;
+  updateMenuState();
+  turn();
+  turnRunning_ = false;
+  if (ended_ || platform_.ending()) {
+    return;
+  }
+  updateMenuState();
+  view_->update();
+}
+
+void TableWindow::playHandCard(int k) {
+  runTurn([this, k] { Player1_Click(game_, k); });
+}
+
+void TableWindow::keyDown(int keyCode, int shift) {
+  if (!game_.KeyPreview) {
+    return;  // no keyboard play while a turn resolves
+  }
+  runTurn([this, keyCode, shift] { Form_KeyDown(game_, keyCode, shift); });
+}
+
+bool TableWindow::confirmExit() {
+  if (ended_) {
+    return true;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("نهاية البرنامج"),
+                  QStringLiteral("هل تريد بالتأكيد نهاية اللعبة؟"),
+                  QMessageBox::Yes | QMessageBox::No, this);
+  box.setLayoutDirection(Qt::RightToLeft);
+  box.setDefaultButton(QMessageBox::Yes);
+  if (box.exec() != QMessageBox::Yes) {
+    return false;
+  }
+  ended_ = true;
+  endProgram();
+  return true;
+}
+
+void TableWindow::formActivate() {
+  if (game_.Activated || activating_ || ended_) {
+    return;
+  }
+  activating_ = true;
+  if (!platform_.runNewGameDialog(game_)) {
+    activating_ = false;
+    ended_ = true;
+    abandonStart();  // the first deal never starts without the dialog's OK
+    return;
+  }
+  game_.Activated = true;
+  activating_ = false;
+  mnu_new_Click(game_);
+  updateMenuState();
+  view_->update();
+}
+
+bool TableWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !game_.Activated) {
+    QTimer::singleShot(0, this, &TableWindow::formActivate);
+  }
+  return QMainWindow::event(event);
+}
+
+void TableWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!game_.Activated) {
+    if (const QScreen* s = screen()) {
+      QRect frame = frameGeometry();
+      frame.moveCenter(s->availableGeometry().center());
+      move(frame.topLeft());
+    }
+    // Some desktops never activate a window (no window manager): the first
+    // showing counts as the first activation.
+    QTimer::singleShot(0, this, &TableWindow::formActivate);
+  }
+}
+
+void TableWindow::closeEvent(QCloseEvent* event) {
+  if (ended_ || platform_.ending() || confirmExit()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TableWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) {
+    setWindowTitle(isMinimized() ? QString::fromUtf8(kCreditsCaption) : kCaption);
+  }
+  QMainWindow::changeEvent(event);
+}
+
+int keyCodeOf(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    const int digit = key - Qt::Key_0;
+    return (event.modifiers() & Qt::KeypadModifier) ? 96 + digit : 48 + digit;
+  }
+  // An Arabic keyboard's digit row gives Arabic-Indic digits.
+  const QString text = event.text();
+  if (text.size() == 1 && text[0].unicode() >= 0x0660 && text[0].unicode() <= 0x0669) {
+    return 48 + (text[0].unicode() - 0x0660);
+  }
+  return 0;
+}
+
+int shiftStateOf(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers m = event.modifiers();
+  return ((m & Qt::ShiftModifier) ? 1 : 0) + ((m & Qt::ControlModifier) ? 2 : 0) +
+         ((m & Qt::AltModifier) ? 4 : 0);
+}
+
+void TableWindow::keyPressEvent(QKeyEvent* event) {
+  const int code = keyCodeOf(*event);
+  const int shift = shiftStateOf(*event);
+  if (code == 0) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  keyDown(code, shift);
+  event->accept();
+}
+
+void TableWindow::showHelp() {
+  if (!help_) {
+    help_ = new HelpWindow(this);
+  }
+  help_->showModal();
+}
+
+void TableWindow::showAbout() {
+  QPointer<SplashWindow> about = new SplashWindow([] {}, nullptr);
+  about->showAbout();
+  if (about) {
+    about->deleteLater();
+  }
+}
+
+}  // namespace qorza

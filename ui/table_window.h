@@ -1,0 +1,96 @@
+// The table window: the green table, its menu (new match, options, sound,
+// results, exit, help, about), keyboard play, the exit confirmation and the
+// first activation that opens the new-game dialog and deals.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+class QAction;
+
+namespace qorza {
+
+struct Game;
+class HelpWindow;
+class QtPlatform;
+class SubOptionDialog;
+class TableView;
+
+// The caption while minimised: the credits line.
+extern const char* const kCreditsCaption;
+
+class TableWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Runs the window's load: start values and the sound folder beside the
+  // executable.
+  TableWindow(Game& game, QtPlatform& platform, SubOptionDialog* subOptions,
+              QWidget* parent = nullptr);
+  ~TableWindow() override;
+
+  TableView* view() const { return view_; }
+  QAction* newAction() const { return newAction_; }
+  QAction* optionsAction() const { return optionsAction_; }
+  QAction* soundAction() const { return soundAction_; }
+  QAction* resultsAction() const { return resultsAction_; }
+  QAction* exitAction() const { return exitAction_; }
+  QAction* contentsAction() const { return contentsAction_; }
+  QAction* aboutAction() const { return aboutAction_; }
+
+  // Player 1 plays hand position k, as a click on the card does.
+  void playHandCard(int k);
+  // Form_KeyDown with a key code (49..54, 97..102) and the shift state.
+  void keyDown(int keyCode, int shift);
+  // The exit command: asks, and on Yes ends the program; true on Yes.
+  bool confirmExit();
+
+  bool turnRunning() const { return turnRunning_; }
+
+  // Ends the program at once (the exit confirmation's Yes). Tests replace it.
+  std::function<void()> endProgram;
+  // Runs when the first new-game dialog is closed without its OK.
+  std::function<void()> abandonStart;
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void buildMenu();
+  void formActivate();
+  void runCommand(const std::function<void()>& command);
+  void runTurn(const std::function<void()>& turn);
+  void updateMenuState();
+  void showAbout();
+  void showHelp();
+
+  Game& game_;
+  QtPlatform& platform_;
+  SubOptionDialog* subOptions_;
+  TableView* view_;
+  HelpWindow* help_ = nullptr;
+  bool activating_ = false;
+  bool turnRunning_ = false;
+  bool ended_ = false;
+
+  QAction* newAction_ = nullptr;
+  QAction* optionsAction_ = nullptr;
+  QAction* soundAction_ = nullptr;
+  QAction* resultsAction_ = nullptr;
+  QAction* exitAction_ = nullptr;
+  QAction* contentsAction_ = nullptr;
+  QAction* aboutAction_ = nullptr;
+};
+
+// The VB key code of a key press (49..54 for the digits, 97..102 on the
+// keypad, Arabic-Indic digits as the main row), 0 for any other key; and its
+// shift state (1 Shift, 2 Ctrl, 4 Alt, added).
+int keyCodeOf(const QKeyEvent& event);
+int shiftStateOf(const QKeyEvent& event);
+
+}  // namespace qorza
