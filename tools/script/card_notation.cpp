@@ -1,6 +1,25 @@
 #include "tools/script/card_notation.h"
 
+#include <unordered_map>
+
 namespace qorza::script {
+
+namespace {
+
+// The face a picture shows, looked up in a table built once.
+std::optional<CardFace> faceOf(const Picture& picture) {
+  static const std::unordered_map<std::string, CardFace> faces = [] {
+    std::unordered_map<std::string, CardFace> map;
+    for (int i = 1; i <= kLibrarySize; ++i) {
+      map.emplace(libraryCard(i).Picture, faceOfLibraryIndex(i));
+    }
+    return map;
+  }();
+  const auto found = faces.find(picture);
+  return found == faces.end() ? std::nullopt : std::optional<CardFace>(found->second);
+}
+
+}  // namespace
 
 std::optional<int> parseSlotCard(std::string_view text) {
   if (text == "-") {
@@ -14,12 +33,12 @@ std::optional<int> parseSlotCard(std::string_view text) {
 }
 
 std::string pictureText(const Picture& picture) {
-  const auto face = faceOfPicture(picture);
+  const auto face = faceOf(picture);
   return face ? cardText(*face) : picture;
 }
 
 std::string slotText(const CardSlot& slot) {
-  const auto face = faceOfPicture(slot.Picture);
+  const auto face = faceOf(slot.Picture);
   if (face) {
     const CardSlot library = libraryCard(libraryIndex(face->suit, face->rank));
     if (library.Tag == slot.Tag && library.ToolTipText == slot.ToolTipText) {

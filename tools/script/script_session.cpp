@@ -75,8 +75,15 @@ void fillSlots(Game& g, Slots& slots, const std::vector<int>& cards) {
 
 }  // namespace
 
+ScriptSession::ScriptSession(Game& game, HeadlessPlatform& platform, std::ostream& out)
+    : platform_(platform), game_(game), out_(out) {}
+
 ScriptSession::ScriptSession(std::ostream& out, const std::string& soundFolder)
-    : game_(platform_), out_(out) {
+    : ownPlatform_(std::make_unique<HeadlessPlatform>()),
+      ownGame_(std::make_unique<Game>(*ownPlatform_)),
+      platform_(*ownPlatform_),
+      game_(*ownGame_),
+      out_(out) {
   Form_Load(game_, soundFolder);
   applyStartupDefaults(game_);
 }

@@ -2,6 +2,7 @@
 // as the program starts it, and one method per command.
 #pragma once
 
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -20,7 +21,10 @@ class ScriptError : public std::runtime_error {
 
 class ScriptSession {
  public:
+  // A game of its own, set up as the program starts it.
   ScriptSession(std::ostream& out, const std::string& soundFolder);
+  // Drives a game that someone else owns and has set up.
+  ScriptSession(Game& game, HeadlessPlatform& platform, std::ostream& out);
 
   // Runs one line; throws ScriptError for a bad command.
   void execute(const ScriptLine& line);
@@ -41,8 +45,10 @@ class ScriptSession {
   void p1(const ScriptLine& line);
   void dump();
 
-  HeadlessPlatform platform_;
-  Game game_;
+  std::unique_ptr<HeadlessPlatform> ownPlatform_;
+  std::unique_ptr<Game> ownGame_;
+  HeadlessPlatform& platform_;
+  Game& game_;
   std::ostream& out_;
 };
 

@@ -1,0 +1,159 @@
+#include "tools/sim/invariants.h"
+
+#include <array>
+#include <string>
+#include <unordered_map>
+
+#include "game/game_state.h"
+#include "game/numbers.h"
+#include "tools/script/card_notation.h"
+
+namespace qorza::sim {
+
+namespace {
+
+template <typename Message>
+void require(bool ok, Message what) {
+  if (!ok) {
+    throw InvariantError(what());
+  }
+}
+
+// Points of a card as the deal's scoring counts them.
+int pointsOf(const CardSlot& card) {
+  const int v = valueOf(card);
+  if (v == 1 || v == 11) return 1;
+  if (v == 2 && card.ToolTipText == "2") return 2;
+  if (v == 10 && card.ToolTipText == "10") return 3;
+  return 0;
+}
+
+int shownOn(const Game& g) {
+  int n = 0;
+  for (const CardSlot& slot : g.game) {
+    n += slot.Visible ? 1 : 0;
+  }
+  return n;
+}
+
+template <typename Hand>
+int shownIn(const Game& g, const Hand& hand) {
+  int n = 0;
+  for (int i = 1; i <= g.HandSize; ++i) {
+    n += hand(i).Visible ? 1 : 0;
+  }
+  return n;
+}
+
+const std::array<CardSlot, kLibrarySize + 1>& library() {
+  static const std::array<CardSlot, kLibrarySize + 1> cards = [] {
+    std::array<CardSlot, kLibrarySize + 1> all{};
+    for (int i = 1; i <= kLibrarySize; ++i) {
+      all[static_cast<std::size_t>(i)] = libraryCard(i);
+    }
+    return all;
+  }();
+  return cards;
+}
+
+// The library index of each face picture, looked up once.
+int libraryIndexOf(const std::string& picture) {
+  static const std::unordered_map<std::string, int> indexes = [] {
+    std::unordered_map<std::string, int> map;
+    for (int i = 1; i <= kLibrarySize; ++i) {
+      map.emplace(library()[static_cast<std::size_t>(i)].Picture, i);
+    }
+    return map;
+  }();
+  const auto found = indexes.find(picture);
+  return found == indexes.end() ? 0 : found->second;
+}
+
+// Counts each face once; a second sighting or a Tag that disagrees with its
+// face is an error.
+class FaceRegister {
+ public:
+  void add(const CardSlot& card, const char* place, int i) {
+    const int index = libraryIndexOf(card.Picture);
+    const CardSlot& known = library()[static_cast<std::size_t>(index)];
+    if (index == 0 || known.Tag != card.Tag || known.ToolTipText != card.ToolTipText) {
+      throw InvariantError(std::string(place) + " " + std::to_string(i) + " holds " +
+                           script::slotText(card));
+    }
+    if (seen_[static_cast<std::size_t>(index)]) {
+      throw InvariantError(script::slotText(card) + " appears twice (" + place + " " +
+                           std::to_string(i) + ")");
+    }
+    seen_[static_cast<std::size_t>(index)] = true;
+  }
+
+ private:
+  std::array<bool, kLibrarySize + 1> seen_{};
+};
+
+void checkFaces(const Game& g) {
+  FaceRegister faces;
+  for (int i = 1; i <= 10; ++i) {
+    if (g.game(i).Visible) faces.add(g.game(i), "table slot", i);
+  }
+  for (int i = 1; i <= 6; ++i) {
+    if (g.Player1(i).Visible) faces.add(g.Player1(i), "hand 1 position", i);
+    if (g.Player2(i).Visible) {
+      CardSlot card = g.Player2(i);
+      card.Picture = g.Player02(i).Picture;
+      faces.add(card, "hand 2 position", i);
+    }
+  }
+}
+
+}  // namespace
+
+bool tableIsFull(const Game& g) { return shownOn(g) == 10; }
+
+void checkAfterPlay(const Game& g) {
+  checkFaces(g);
+  const long long taken = wholeNumberOf(g.TXT_CARD(1).Text) + wholeNumberOf(g.TXT_CARD(2).Text);
+  const int inStock = g.DeckSize - g.DealtCount;
+  const long long total =
+      taken + shownOn(g) + shownIn(g, g.Player1) + shownIn(g, g.Player2) + inStock;
+  require(total == g.DeckSize, [&] {
+    return std::string("cards taken " + std::to_string(taken) + ", on the table " +
+                       std::to_string(shownOn(g)) + ", in hands and stock make " +
+                       std::to_string(total) + ", not " + std::to_string(g.DeckSize));
+  });
+  require(g.CardImgNext1 >= 1 && g.CardImgNext1 <= 11,
+          [&] { return std::string("player 1's strip passed its tenth place"); });
+  require(g.CardImgNext2 >= 1 && g.CardImgNext2 <= 11,
+          [&] { return std::string("player 2's strip passed its tenth place"); });
+  require(numberOf(g.TXT_NAME.Text) >= 0,
+          [&] { return std::string("stock counter below 0: " + g.TXT_NAME.Text); });
+}
+
+void checkBetweenTurns(const Game& g) {
+  checkAfterPlay(g);
+  const int held = g.HandSize - g.TurnInHand;
+  require(shownIn(g, g.Player1) == held && shownIn(g, g.Player2) == held, [&] {
+    return std::string("hands hold " + std::to_string(shownIn(g, g.Player1)) + " and " +
+                       std::to_string(shownIn(g, g.Player2)) + " cards, not " +
+                       std::to_string(held));
+  });
+}
+
+void checkDealEnd(const Game& g) {
+  checkFaces(g);
+  const long long taken = wholeNumberOf(g.TXT_CARD(1).Text) + wholeNumberOf(g.TXT_CARD(2).Text);
+  require(taken + shownOn(g) == g.DeckSize, [&] {
+    return std::string("at the deal's end " + std::to_string(taken) + " cards taken and " +
+                       std::to_string(shownOn(g)) + " on the table, not " +
+                       std::to_string(g.DeckSize));
+  });
+  double points = numberOf(g.TXT_POINT(1).Text) + numberOf(g.TXT_POINT(2).Text);
+  for (const CardSlot& slot : g.game) {
+    points += slot.Visible ? pointsOf(slot) : 0;
+  }
+  require(points == 13, [&] {
+    return std::string("points taken and left make " + numeral(points) + ", not 13");
+  });
+}
+
+}  // namespace qorza::sim

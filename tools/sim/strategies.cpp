@@ -1,0 +1,135 @@
+#include "tools/sim/strategies.h"
+
+#include <array>
+#include <vector>
+
+#include "game/game_state.h"
+#include "game/numbers.h"
+#include "rules/player1/player1_play.h"
+#include "rules/player2/player2_play.h"
+#include "tools/sim/sim_platform.h"
+
+namespace qorza::sim {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kNames = {"random", "greedy", "level1", "level2",
+                                                    "level3"};
+
+std::vector<int> shownPositions(const Game& g) {
+  std::vector<int> positions;
+  for (int i = 1; i <= 6; ++i) {
+    if (g.Player1(i).Visible) {
+      positions.push_back(i);
+    }
+  }
+  return positions;
+}
+
+int randomPosition(const std::vector<int>& positions, std::mt19937_64& rng) {
+  std::uniform_int_distribution<std::size_t> pick(0, positions.size() - 1);
+  return positions[pick(rng)];
+}
+
+// No card takes anything: the lowest that is not a Jack, else the first.
+int lowestNonJack(const Game& g, const std::vector<int>& positions) {
+  int best = positions.front();
+  int bestValue = 99;
+  for (const int k : positions) {
+    const int v = valueOf(g.Player1(k));
+    if (v != 11 && v < bestValue) {
+      best = k;
+      bestValue = v;
+    }
+  }
+  return best;
+}
+
+// Tries every card with player 1's own rules: a Qorza first, then the most
+// cards taken (the first on a tie), then the lowest card that is not a Jack.
+int greedyPosition(const Game& g, const std::vector<int>& positions) {
+  int best = 0;
+  long long bestTaken = 0;
+  for (const int k : positions) {
+    Game trial = g;
+    H1_player1(trial, k);
+    if (numberOf(trial.txt_qorza(1).Text) > numberOf(g.txt_qorza(1).Text)) {
+      return k;
+    }
+    const bool takes = !trial.p1.TableWasEmpty &&
+                       (trial.p1.EqualTaken || trial.p1.SumTaken || trial.p1.JackPlayed);
+    const long long taken =
+        wholeNumberOf(trial.TXT_CARD(1).Text) - wholeNumberOf(g.TXT_CARD(1).Text);
+    if (takes && taken > bestTaken) {
+      best = k;
+      bestTaken = taken;
+    }
+  }
+  return best != 0 ? best : lowestNonJack(g, positions);
+}
+
+// The seats exchanged: player 1's hand becomes the computer's (face in
+// Player02, back in Player2) and player 2's hand the one it may read.
+Game mirrored(const Game& g, int level) {
+  Game m = g;
+  for (int i = 1; i <= 6; ++i) {
+    const CardSlot mine = g.Player1(i);
+    CardSlot theirs = g.Player2(i);
+    theirs.Picture = g.Player02(i).Picture;
+    m.Player1(i) = theirs;
+    m.Player2(i) = mine;
+    m.Player2(i).Picture = g.STANSARD.Picture;
+    m.Player02(i).Picture = mine.Picture;
+    m.Player02(i).Visible = mine.Visible;
+  }
+  m.SkillLevel = level;
+  return m;
+}
+
+// The position the computer's rules would play from player 1's seat.
+int computerRulesPosition(const Game& g, int level, const std::vector<int>& positions) {
+  Game m = mirrored(g, level);
+  H2_player2(m, 1);
+  for (const int k : positions) {
+    if (!m.Player2(k).Visible) {
+      return k;
+    }
+  }
+  return positions.front();
+}
+
+}  // namespace
+
+std::string strategyName(Strategy s) { return std::string(kNames[static_cast<std::size_t>(s)]); }
+
+std::optional<Strategy> parseStrategy(std::string_view name) {
+  for (std::size_t i = 0; i < kNames.size(); ++i) {
+    if (kNames[i] == name) {
+      return static_cast<Strategy>(i);
+    }
+  }
+  return std::nullopt;
+}
+
+int choosePosition(Strategy s, const Game& g, SimPlatform& platform, std::mt19937_64& rng) {
+  const std::vector<int> positions = shownPositions(g);
+  if (positions.empty()) {
+    return 1;
+  }
+  TrialGuard guard(platform);
+  switch (s) {
+    case Strategy::Random:
+      return randomPosition(positions, rng);
+    case Strategy::Greedy:
+      return greedyPosition(g, positions);
+    case Strategy::Level1:
+      return computerRulesPosition(g, 1, positions);
+    case Strategy::Level2:
+      return computerRulesPosition(g, 2, positions);
+    case Strategy::Level3:
+      return computerRulesPosition(g, 3, positions);
+  }
+  return positions.front();
+}
+
+}  // namespace qorza::sim
