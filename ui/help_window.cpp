@@ -1,9 +1,185 @@
 #include "ui/help_window.h"
 
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
 namespace qorza {
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {}
+namespace {
 
-void HelpWindow::showModal() {}
+QRect twips(int left, int top, int width, int height) {
+  return {left / 15, top / 15, width / 15, height / 15};
+}
+
+const QColor kDarkRed(192, 0, 0);
+const QColor kOlive(192, 192, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kGreen(0, 255, 0);
+const QColor kCyan(0, 255, 255);
+
+struct Piece {
+  const char* text;
+  QRect at;  // twips
+  QColor colour;
+};
+
+// The rules, piece by piece in index order, as they stand on the window.
+const Piece kRules[HelpWindow::kPieces] = {
+    {"Qorza", {2835, 0, 1230, 600}, kDarkRed},                 // 0, the title
+    {"أ-كيفية توزيع الورق:", {5130, 360, 1725, 330}, kOlive},  // 1
+    {"يوزع الورق بطريقتين إما أن يوزع أربع كروت للأرض وأربع كروت لكل لاعب أويوزع أربع كروت ",
+     {135, 765, 6765, 330},
+     kWhite},                                                                             // 2
+    {"وأربع كروت لكل لاعب وهكذا حتى إنتهاء ورق اللعب", {2925, 1125, 3930, 330}, kWhite},  // 3
+    {"ب-كيفية اللعب:", {5445, 1530, 1455, 330}, kOlive},                                  // 4
+    {"تعتمد هذه العبة بالدرجة الأولى على أكل Qorza وQorza هنا هي أكل كروت الأرض جميعها عن",
+     {135, 1890, 6765, 330},
+     kWhite},  // 5
+    {"طريق رمي كرت تمثل قيمته مجموع هذه الكروت أو تمثل حاصل جمع بعضها وحاصل جمع مـا",
+     {135, 2295, 6765, 330},
+     kWhite},                                                   // 6
+    {"تبقى منها على الأرض.", {5355, 2610, 1545, 330}, kWhite},  // 7
+    {"وتعتمد بالدرجة الثانية على تجميع النقاط وإليكم الأوراق ذات النقاط وماذا تمثل كل ورقة من نقاط",
+     {135, 2925, 6900, 330},
+     kWhite},                                                                              // 8
+    {"العشرة الطيبة", {5535, 3420, 1140, 375}, kGreen},                                    // 9
+    {"تمثل ثلاث نقاط", {3600, 3420, 1410, 375}, kCyan},                                    // 10
+    {"جوزة الزهر", {2205, 3420, 960, 375}, kGreen},                                        // 11
+    {"تمثل نقطتان", {585, 3420, 1095, 330}, kCyan},                                        // 12
+    {"الشب", {5625, 3825, 915, 375}, kGreen},                                              // 13
+    {"يمثل نقطة واحدة", {3510, 3825, 1545, 375}, kCyan},                                   // 14
+    {"الآس", {2250, 3825, 735, 375}, kGreen},                                              // 15
+    {"يمثل نقطة واحدة", {180, 3825, 1545, 330}, kCyan},                                    // 16
+    {" إن رمي الشب على الأرض يعمل على أكل جميع الأوراق", {810, 4275, 4200, 330}, kWhite},  // 17
+    {"ملاحظة:", {5760, 4230, 960, 330}, kOlive},                                           // 18
+};
+
+// The title, the three headings and the body each have their own type.
+enum class Style { Title, Heading, Body };
+
+Style styleOf(int index) {
+  if (index == 0) {
+    return Style::Title;
+  }
+  return index == 1 || index == 4 || index == 18 ? Style::Heading : Style::Body;
+}
+
+QFont styleFont(Style style, double points) {
+  QFont font(
+      QString::fromLatin1(style == Style::Heading ? "Simplified Arabic Backslanted" : "Mudir MT"));
+  font.setPointSizeF(points);
+  if (style == Style::Heading) {
+    font.setBold(true);
+  } else if (style == Style::Body) {
+    font.setWeight(QFont::DemiBold);
+  }
+  return font;
+}
+
+double designPoints(Style style) {
+  switch (style) {
+    case Style::Title:
+      return 18;
+    case Style::Heading:
+      return 12;
+    case Style::Body:
+      break;
+  }
+  return 9.75;
+}
+
+// The width a text box needs to show its whole text in a font: the text and
+// the box's own margins on either side.
+int neededWidth(int index, const QFont& font) {
+  return QFontMetrics(font).horizontalAdvance(QString::fromUtf8(kRules[index].text)) + 8;
+}
+
+QLineEdit* pieceBox(QWidget* parent, int index) {
+  const Piece& piece = kRules[index];
+  auto* box = new QLineEdit(QString::fromUtf8(piece.text), parent);
+  box->setObjectName(QStringLiteral("Text2_%1").arg(index));
+  box->setReadOnly(true);
+  box->setFrame(false);
+  box->setFocusPolicy(Qt::NoFocus);
+  box->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, Qt::black);
+  palette.setColor(QPalette::Text, piece.colour);
+  box->setPalette(palette);
+  return box;
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frm_help"));
+  setWindowTitle(QString(51, QLatin1Char(' ')) + QStringLiteral("<<<Help>>>"));
+  setLayoutDirection(Qt::RightToLeft);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+  setFixedSize(twips(0, 0, 6975, 5460).size());
+  QPalette dark = palette();
+  dark.setColor(QPalette::Window, Qt::black);
+  setPalette(dark);
+  setAutoFillBackground(true);
+
+  for (int i = 0; i < kPieces; ++i) {
+    pieceBox(this, i);
+  }
+  auto* ok = new QPushButton(QStringLiteral("موافـــــــــــــق"), this);
+  ok->setObjectName(QStringLiteral("Command1"));
+  ok->setGeometry(twips(2475, 4950, 2175, 375));
+  ok->setDefault(true);
+  ok->setPalette(QPalette());                                  // a plain button on the dark window
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);  // hidden, kept
+  fitPieces();
+}
+
+void HelpWindow::showModal() { exec(); }
+
+void HelpWindow::showEvent(QShowEvent* event) {
+  fitPieces();  // the fonts may have been substituted since the window was made
+  QDialog::showEvent(event);
+}
+
+// Each piece at its place. A box too small for its text in the installed
+// font grows to the left and down, its right edge staying put; when a line
+// would not fit even so, its whole group (body, headings or title) takes a
+// smaller size, so that the lines keep one type.
+void HelpWindow::fitPieces() {
+  auto place = [this](int i) {
+    const QRect at =
+        twips(kRules[i].at.x(), kRules[i].at.y(), kRules[i].at.width(), kRules[i].at.height());
+    return QRect(at.x(), at.y(), std::min(at.x() + at.width(), width()) - at.x(), at.height());
+  };
+  for (Style style : {Style::Title, Style::Heading, Style::Body}) {
+    double points = designPoints(style);
+    auto allFit = [&] {
+      for (int i = 0; i < kPieces; ++i) {
+        const QRect at = place(i);
+        if (styleOf(i) == style && neededWidth(i, styleFont(style, points)) > at.right() + 1) {
+          return false;
+        }
+      }
+      return true;
+    };
+    while (points > 6 && !allFit()) {
+      points -= 0.25;
+    }
+    for (int i = 0; i < kPieces; ++i) {
+      if (styleOf(i) != style) {
+        continue;
+      }
+      const QFont font = styleFont(style, points);
+      const QRect at = place(i);
+      const int boxWidth = std::max(at.width(), neededWidth(i, font));
+      const int boxHeight = std::max(at.height(), QFontMetrics(font).height() + 2);
+      auto* box = findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i));
+      box->setFont(font);
+      box->setGeometry(at.right() + 1 - boxWidth, at.y(), boxWidth, boxHeight);
+    }
+  }
+}
 
 }  // namespace qorza

@@ -13,6 +13,15 @@ class HelpWindow : public QDialog {
 
   // The Contents command: shows it modally.
   void showModal();
+
+  // The number of text pieces the rules are laid out in.
+  static constexpr int kPieces = 19;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void fitPieces();
 };
 
 }  // namespace qorza

@@ -1,15 +1,177 @@
 #include "ui/splash_window.h"
 
-#include <QTimer>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QSvgRenderer>
+
+// The backdrop is compiled into the static UI library; this pulls it in.
+static void loadSplashPicture() { Q_INIT_RESOURCE(resources); }
 
 namespace qorza {
 
-SplashWindow::SplashWindow(std::function<void()> handOff, QWidget* parent) : QWidget(parent) {
-  QTimer::singleShot(1, this, [handOff] { handOff(); });
+namespace {
+
+QRect twips(int left, int top, int width, int height) {
+  return {left / 15, top / 15, width / 15, height / 15};
 }
 
-void SplashWindow::showAtStart() {}
+struct Caption {
+  int index;
+  const char* text;
+  QRect at;  // twips
+  QColor colour;
+  const char* family;
+  double points;
+  bool bold;
+};
 
-void SplashWindow::showAbout() {}
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+const QColor kCyan(0, 255, 255);
+const QColor kWhite(255, 255, 255);
+
+// The title, the year and the credits: the right block names the project,
+// the left its makers; the small lines say what kind of program it is.
+const Caption kCaptions[] = {
+    {1, "لعبة Qorza", {2475, 135, 1530, 615}, kGreen, "Times New Roman", 21.75, true},
+    {2, "إنتاج سنة   1999", {2565, 720, 1380, 240}, kYellow, "System", 9.75, true},
+    {0, "برمجة وَ تقديم", {2835, 4320, 1215, 270}, kRed, "MS Serif", 13.5, false},
+    {3, "تصميم", {990, 4365, 1500, 480}, kYellow, "MS Serif", 24, false},
+    {4, "تطوير", {4590, 4365, 1500, 480}, kYellow, "MS Serif", 24, false},
+    {5, "&", {3060, 4770, 435, 525}, kRed, "MS Serif", 24, false},
+    {6, "فريق Qorza", {495, 4860, 2400, 420}, kCyan, "MS Serif", 18, false},
+    {7, "مشروع Qorza", {3870, 4860, 2400, 420}, kCyan, "MS Serif", 18, false},
+    {8, "برنامج حر", {1215, 5310, 1500, 210}, kWhite, "MS Serif", 8.25, false},
+    {9, "رخصة GPL", {4605, 5310, 1500, 210}, kWhite, "MS Serif", 8.25, false},
+    {10, "الإصدار 1.0", {2880, 5280, 900, 210}, kWhite, "MS Serif", 8.25, false},
+};
+
+QPixmap backdrop() {
+  loadSplashPicture();
+  const qreal ratio = qGuiApp->devicePixelRatio();
+  QPixmap pixmap(QSize(439, 347) * ratio);
+  QSvgRenderer renderer(QStringLiteral(":/splash/backdrop.svg"));
+  QPainter painter(&pixmap);
+  renderer.render(&painter);
+  painter.end();
+  pixmap.setDevicePixelRatio(ratio);
+  return pixmap;
+}
+
+}  // namespace
+
+SplashWindow::SplashWindow(std::function<void()> handOff, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), handOff_(std::move(handOff)) {
+  setObjectName(QStringLiteral("frm_Welcome"));
+  setWindowTitle(QStringLiteral("<<<Welcome>>>"));
+  setLayoutDirection(Qt::RightToLeft);
+  setFixedSize(twips(0, 0, 6570, 5640).size());
+  QPalette blue = palette();
+  blue.setColor(QPalette::Window, QColor(0, 0, 255));
+  setPalette(blue);
+  setAutoFillBackground(true);
+
+  auto* picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("Picture"));
+  picture->setGeometry(0, 0, 439, 347);
+  picture->setPixmap(backdrop());
+
+  // Thin bars along the top, left and right edges.
+  const QRect bars[] = {
+      {0, 0, width(), 2}, {0, 0, 2, height()}, {width() - 2, 0, 2, height()}, {0, 4, width(), 1}};
+  for (int i = 0; i < 4; ++i) {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("Shape1_%1").arg(i));
+    bar->setGeometry(bars[i]);
+    bar->setPalette(blue);
+    bar->setAutoFillBackground(true);
+  }
+  buildLabels();
+
+  Timer1_.setInterval(1);
+  connect(&Timer1_, &QTimer::timeout, this, &SplashWindow::onTick);
+}
+
+// Each label at its place; one that its font would clip grows about its
+// centre, so the centred title and credits stay centred.
+void SplashWindow::buildLabels() {
+  for (const Caption& c : kCaptions) {
+    auto* label = new QLabel(QString::fromUtf8(c.text), this);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(c.index));
+    QFont font(QString::fromLatin1(c.family));
+    font.setPointSizeF(c.points);
+    font.setBold(c.bold);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, c.colour);
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignCenter);
+
+    QRect r = twips(c.at.x(), c.at.y(), c.at.width(), c.at.height());
+    const QSize hint = label->sizeHint();
+    if (hint.width() > r.width()) {
+      r.adjust(-(hint.width() - r.width()) / 2, 0, (hint.width() - r.width() + 1) / 2, 0);
+    }
+    if (hint.height() > r.height()) {
+      r.adjust(0, -(hint.height() - r.height()) / 2, 0, (hint.height() - r.height() + 1) / 2);
+    }
+    label->setGeometry(r);
+  }
+}
+
+void SplashWindow::centreOnScreen() {
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void SplashWindow::showAtStart() {
+  centreOnScreen();
+  show();
+  Timer1_.start();
+}
+
+void SplashWindow::showAbout() {
+  setWindowModality(Qt::ApplicationModal);
+  centreOnScreen();
+  QEventLoop loop;
+  aboutLoop_ = &loop;
+  show();
+  Timer1_.start();
+  // Events keep running meanwhile: the program repaints, and the modal box
+  // keeps every click and key from the other windows.
+  loop.exec();
+  aboutLoop_ = nullptr;
+  close();
+  setWindowModality(Qt::NonModal);
+}
+
+void SplashWindow::onTick() {
+  Timer1_.stop();
+  if (aboutLoop_ != nullptr) {
+    QTimer::singleShot(aboutDelayMs_, Qt::PreciseTimer, aboutLoop_, &QEventLoop::quit);
+    return;
+  }
+  if (!WelcomeShown_) {
+    WelcomeShown_ = true;
+    if (handOff_) {
+      handOff_();
+    }
+  }
+}
+
+void SplashWindow::closeEvent(QCloseEvent* event) {
+  if (aboutLoop_ != nullptr) {
+    event->ignore();  // the About box closes itself, on time
+    return;
+  }
+  QWidget::closeEvent(event);
+}
 
 }  // namespace qorza

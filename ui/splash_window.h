@@ -3,8 +3,11 @@
 // three seconds.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <functional>
+
+class QEventLoop;
 
 namespace qorza {
 
@@ -20,6 +23,26 @@ class SplashWindow : public QWidget {
   // The About command: shows it modally for about three seconds; input is
   // ignored meanwhile but the program keeps repainting.
   void showAbout();
+
+  // How long the About box stays (3000 ms); tests shorten it.
+  void setAboutDelayMs(int ms) { aboutDelayMs_ = ms; }
+
+  // The start-up hand-off has run.
+  bool welcomeShown() const { return WelcomeShown_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildLabels();
+  void centreOnScreen();
+  void onTick();
+
+  std::function<void()> handOff_;
+  QTimer Timer1_;
+  bool WelcomeShown_ = false;
+  int aboutDelayMs_ = 3000;
+  QEventLoop* aboutLoop_ = nullptr;  // set while the About box is up
 };
 
 }  // namespace qorza

@@ -3,9 +3,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QString>
 
 #include "game/card_library.h"
+#include "game/further_options.h"
+#include "game/slots.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPixmap;
+class QRadioButton;
+class QScrollBar;
 
 namespace qorza {
 
@@ -22,12 +32,39 @@ class SubOptionDialog : public QDialog {
 
   // The winning-points text the scoring reads ("101" by default).
   QString targetText() const;
-  // The card back now shown in the dialog's preview.
+  // The card back the table uses: the one the last OK confirmed.
   Picture chosenBack() const;
+
+  // A back design ("back-1" .. "back-8") rendered at size, in logical pixels.
+  static QPixmap backPixmap(const Picture& back, QSize size);
 
  signals:
   // OK changed what the table shows (names, backs); the table repaints.
   void applied();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildBackFrame();
+  void buildSpeedFrame();
+  void buildNamesFrame();
+  void buildLevelFrame();
+  void buildTargetFrame();
+  void showPreview();
+  void showSeconds();
+  void onOk();
+
+  Game& game_;
+  SubOptionForm form_;
+
+  QLabel* STANSARD_ = nullptr;
+  SlotArray<QLabel*, 1, 11> Image1_{};  // only the eight back indexes are set
+  QScrollBar* HS_SPEED_ = nullptr;
+  QLabel* LBL_TIME_ = nullptr;
+  SlotArray<QLineEdit*, 1, 2> TXT_NAME_{};
+  SlotArray<QRadioButton*, 1, 3> Option1_{};
+  QComboBox* Combo1_ = nullptr;
 };
 
 }  // namespace qorza
