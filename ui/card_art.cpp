@@ -34,6 +34,18 @@ void paintPlaceholderBack(QPainter& p, const QRectF& r) {
 
 }  // namespace
 
+QString cardName(const Picture& picture) {
+  static const char* const ranks[] = {"آس",     "اثنان", "ثلاثة", "أربعة", "خمسة", "ستة", "سبعة",
+                                      "ثمانية", "تسعة",  "عشرة",  "شب",    "بنت",  "شايب"};
+  static const char* const suits[] = {"بستوني", "ديناري", "كبة", "سباتي"};
+  const std::optional<CardFace> face = faceOfPicture(picture);
+  if (!face) {
+    return QStringLiteral("ورقة مقلوبة");
+  }
+  return QString::fromUtf8(ranks[face->rank - 1]) + QLatin1Char(' ') +
+         QString::fromUtf8(suits[static_cast<int>(face->suit) - 1]);
+}
+
 CardArt::CardArt() = default;
 CardArt::~CardArt() = default;
 

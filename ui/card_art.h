@@ -17,6 +17,10 @@ class QSvgRenderer;
 
 namespace qorza {
 
+// What a picture shows, in Arabic words: "سبعة كبة" (seven of hearts);
+// "ورقة مقلوبة" (a face-down card) for any back.
+QString cardName(const Picture& picture);
+
 class CardArt {
  public:
   CardArt();

@@ -31,6 +31,8 @@ QElapsedTimer& sinceStart() {
 
 }  // namespace
 
+void startStartupClock() { sinceStart(); }
+
 GameApp::GameApp() : game_(platform_) {
   sinceStart();
   quitAfterFirstPaint_ = envFlag("QORZA_QUIT_AFTER_FIRST_PAINT");

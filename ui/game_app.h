@@ -11,6 +11,9 @@
 
 namespace qorza {
 
+// Starts the clock the start-up measurements read; main calls it first.
+void startStartupClock();
+
 class SplashWindow;
 class SubOptionDialog;
 class TableWindow;

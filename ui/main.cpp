@@ -6,6 +6,7 @@
 #include "ui/game_app.h"
 
 int main(int argc, char** argv) {
+  qorza::startStartupClock();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("qorza"));
   qorza::configureApplication(app);

@@ -1,7 +1,11 @@
 #include "ui/table_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <algorithm>
 #include <array>
 
@@ -66,6 +70,10 @@ constexpr std::array<double, 6> kQorzaLabelLeft = {6105, 6675, 7245, 7815, 8385,
 constexpr std::array<double, 3> kLabel3Left1 = {45, 1860, 7605};
 constexpr std::array<double, 3> kLabel3Left2 = {45, 1815, 7605};
 
+// The counters in the order of their captions Label3(0..6).
+constexpr std::array<Place, 7> kCounterPlaces = {
+    {{45, 6165}, {1755, 6165}, {7380, 6165}, {45, 1350}, {1710, 1350}, {7380, 1350}, {240, 3240}}};
+
 // Player 1's row of small pictures at the bottom, player 2's at the top.
 constexpr double kStrip1Top = 5130;
 constexpr double kStrip2Top = 315;
@@ -81,6 +89,164 @@ std::array<int, 6> leftToRight(const std::array<double, 6>& lefts) {
 }
 
 double at(const std::array<double, 6>& a, int k) { return a[static_cast<std::size_t>(k - 1)]; }
+
+// Counter i (1..7): cards, points and Qorzas of player 1, of player 2, then
+// the stock; its caption is Label3(i - 1).
+const TextBox& counterBox(const Game& g, int i) {
+  switch (i) {
+    case 1:
+      return g.TXT_CARD(1);
+    case 2:
+      return g.TXT_POINT(1);
+    case 3:
+      return g.txt_qorza(1);
+    case 4:
+      return g.TXT_CARD(2);
+    case 5:
+      return g.TXT_POINT(2);
+    case 6:
+      return g.txt_qorza(2);
+    default:
+      return g.TXT_NAME;
+  }
+}
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// A caption as words: without its dots and stretching strokes.
+QString spokenCaption(const std::string& caption) {
+  QString text = fromStd(caption);
+  text.remove(QLatin1Char('.')).remove(QChar(0x0640));
+  return text.simplified();
+}
+
+// The accessible side of one table item: a card slot or a counter.
+class TableItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  TableItemAccessible(TableView* view, TableItem item) : view_(view), item_(item) {}
+
+  bool isValid() const override { return view_ && view_->accessibleItems().contains(item_); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(view_.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    if (!view_) return {};
+    switch (t) {
+      case QAccessible::Name:
+        return view_->itemName(item_);
+      case QAccessible::Value:
+        return view_->itemValue(item_);
+      case QAccessible::Description:
+        return view_->itemDescription(item_);
+      default:
+        return {};
+    }
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!view_) return {};
+    const QRect local = view_->itemRect(item_).toAlignedRect();
+    return QRect(view_->mapToGlobal(local.topLeft()), local.size());
+  }
+  QAccessible::Role role() const override {
+    switch (item_.kind) {
+      case TableItem::Hand1:
+        return QAccessible::Button;
+      case TableItem::Counter:
+        return QAccessible::EditableText;
+      default:
+        return QAccessible::Graphic;
+    }
+  }
+  QAccessible::State state() const override {
+    QAccessible::State st;
+    if (!view_) return st;
+    if (item_.kind == TableItem::Counter) {
+      st.readOnly = true;
+    }
+    if (item_.kind == TableItem::Hand1) {
+      st.focusable = true;
+      st.focused = view_->hasFocus() && view_->focusedCard() == item_.index;
+      st.disabled = !view_->isEnabled() || !playable();
+    }
+    return st;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ActionInterface && item_.kind == TableItem::Hand1) {
+      return static_cast<QAccessibleActionInterface*>(this);
+    }
+    return nullptr;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (view_ && name == pressAction()) view_->activateCard(item_.index);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  bool playable() const { return view_->handPositionEnabled(item_.index); }
+
+  QPointer<TableView> view_;
+  TableItem item_;
+};
+
+// The table as a screen reader sees it: a pane whose children are the
+// shown card slots and counters.
+class TableAccessible : public QAccessibleWidget {
+ public:
+  explicit TableAccessible(TableView* view)
+      : QAccessibleWidget(view, QAccessible::Pane, QStringLiteral("طاولة اللعب")) {}
+
+  int childCount() const override { return static_cast<int>(view()->accessibleItems().size()); }
+  QAccessibleInterface* child(int i) const override {
+    const QList<TableItem> items = view()->accessibleItems();
+    if (i < 0 || i >= items.size()) return nullptr;
+    return QAccessible::accessibleInterface(view()->itemId(items[i]));
+  }
+  int indexOfChild(const QAccessibleInterface* c) const override {
+    for (int i = 0; i < childCount(); ++i) {
+      if (child(i) == c) return i;
+    }
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPointF local = view()->mapFromGlobal(QPoint(x, y));
+    const QList<TableItem> items = view()->accessibleItems();
+    // Later items are drawn over earlier ones in the hand: look from the top.
+    const int hand = view()->handPositionAt(local);
+    for (int i = 0; i < items.size(); ++i) {
+      if (items[i].kind == TableItem::Hand1 && items[i].index == hand) return child(i);
+    }
+    for (int i = 0; i < items.size(); ++i) {
+      if (items[i].kind != TableItem::Hand1 && view()->itemRect(items[i]).contains(local)) {
+        return child(i);
+      }
+    }
+    return nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    const QList<TableItem> items = view()->accessibleItems();
+    const TableItem focused{TableItem::Hand1, view()->focusedCard()};
+    const int i = static_cast<int>(items.indexOf(focused));
+    return i >= 0 ? child(i) : nullptr;
+  }
+
+ private:
+  TableView* view() const { return static_cast<TableView*>(widget()); }
+};
+
+QAccessibleInterface* tableAccessibleFactory(const QString& classname, QObject* object) {
+  if (classname == QLatin1String("qorza::TableView") && object && object->isWidgetType()) {
+    return new TableAccessible(static_cast<TableView*>(object));
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -102,9 +268,21 @@ TwipsTransform TwipsTransform::fitting(QSizeF area) {
 QRectF playerOneCardTwips(int k) { return QRectF(at(kHand1Left, k), kHand1Top, kCardW, kCardH); }
 
 TableView::TableView(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(tableAccessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(factoryInstalled);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(minimumSizeHint());
+  setAccessibleName(QStringLiteral("طاولة اللعب"));
+}
+
+TableView::~TableView() {
+  for (const unsigned id : std::as_const(accessibleIds_)) {
+    QAccessible::deleteAccessibleInterface(id);
+  }
 }
 
 QSize TableView::sizeHint() const { return minimumSizeHint(); }
@@ -148,13 +326,10 @@ void TableView::paintCounters(QPainter& p) {
       paintTextBox(p, transform_.rect(left, top, kBoxW, kBoxH), t.Text);
     }
   };
-  box(game_.TXT_CARD(1), 45, 6165);
-  box(game_.TXT_POINT(1), 1755, 6165);
-  box(game_.txt_qorza(1), 7380, 6165);
-  box(game_.TXT_CARD(2), 45, 1350);
-  box(game_.TXT_POINT(2), 1710, 1350);
-  box(game_.txt_qorza(2), 7380, 1350);
-  box(game_.TXT_NAME, 240, 3240);
+  for (int i = 1; i <= 7; ++i) {
+    const Place& place = kCounterPlaces[static_cast<std::size_t>(i - 1)];
+    box(counterBox(game_, i), place.left, place.top);
+  }
 }
 
 void TableView::paintLabels(QPainter& p) {
@@ -256,6 +431,253 @@ void TableView::paintEvent(QPaintEvent* /*event*/) {
   paintSmallPictures(p);
   paintTable(p);
   paintHands(p);
+  paintFocus(p);
+}
+
+void TableView::paintFocus(QPainter& p) {
+  if (!hasFocus() || focusedCard_ == 0 || !game_.Player1(focusedCard_).Visible) {
+    return;
+  }
+  const double width = std::max(2.0, 2.0 * transform_.zoom());
+  p.setPen(QPen(kHintColour, width, Qt::DashLine));
+  p.setBrush(Qt::NoBrush);
+  // Outline only the part of the card that shows: cards to its right lie on it.
+  QRectF shown = handCardRect(focusedCard_);
+  for (int k = 1; k <= 6; ++k) {
+    const QRectF other = handCardRect(k);
+    if (k != focusedCard_ && game_.Player1(k).Visible && other.left() > shown.left()) {
+      shown.setRight(std::min(shown.right(), other.left()));
+    }
+  }
+  p.drawRect(shown.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+}
+
+bool TableView::handPositionEnabled(int k) const {
+  return k >= 1 && k <= 6 && game_.Player1(k).Visible && game_.Player1(k).Enabled;
+}
+
+QList<int> TableView::handReadingOrder() const {
+  QList<int> order;
+  const auto leftFirst = leftToRight(kHand1Left);
+  for (int k : leftFirst) {
+    if (game_.Player1(k).Visible) order.append(k);
+  }
+  if (layoutDirection() == Qt::RightToLeft) {
+    std::reverse(order.begin(), order.end());
+  }
+  return order;
+}
+
+void TableView::setFocusedCard(int k) {
+  focusedCard_ = k;
+  update();
+  if (k != 0 && QAccessible::isActive()) {
+    const int child = static_cast<int>(accessibleItems().indexOf(TableItem{TableItem::Hand1, k}));
+    if (child >= 0) {
+      QAccessibleEvent event(this, QAccessible::Focus);
+      event.setChild(child);
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+}
+
+void TableView::moveCardFocus(int steps) {
+  const QList<int> order = handReadingOrder();
+  if (order.isEmpty()) {
+    setFocusedCard(0);
+    return;
+  }
+  const int n = static_cast<int>(order.size());
+  const int at = static_cast<int>(order.indexOf(focusedCard_));
+  const int next = at < 0 ? (steps > 0 ? 0 : n - 1) : ((at + steps) % n + n) % n;
+  setFocusedCard(order[next]);
+}
+
+void TableView::activateCard(int k) {
+  if (handPositionEnabled(k)) {
+    emit handCardClicked(k);
+  }
+}
+
+bool TableView::focusNextPrevChild(bool next) {
+  if (handReadingOrder().isEmpty()) {
+    return QWidget::focusNextPrevChild(next);
+  }
+  moveCardFocus(next ? 1 : -1);
+  return true;
+}
+
+void TableView::keyPressEvent(QKeyEvent* event) {
+  // The arrows move the way they point; in right-to-left reading the next
+  // card is the one to the left.
+  const int forward = layoutDirection() == Qt::RightToLeft ? 1 : -1;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      moveCardFocus(forward);
+      break;
+    case Qt::Key_Right:
+      moveCardFocus(-forward);
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      activateCard(focusedCard_);
+      break;
+    default:
+      event->ignore();  // digits and the rest go to the window
+      return;
+  }
+  event->accept();
+}
+
+void TableView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TableView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+QList<TableItem> TableView::accessibleItems() const {
+  QList<TableItem> items;
+  for (int k : handReadingOrder()) items.append({TableItem::Hand1, k});
+  for (int i = 1; i <= 10; ++i) {
+    if (game_.game(i).Visible) items.append({TableItem::Table, i});
+  }
+  for (int k = 1; k <= 6; ++k) {
+    if (game_.Player2(k).Visible) items.append({TableItem::Hand2, k});
+  }
+  for (int i = 1; i <= 10; ++i) {
+    if (game_.img_card1(i).Visible) items.append({TableItem::Points1, i});
+  }
+  for (int i = 1; i <= 6; ++i) {
+    if (game_.img_qorza1(i).Visible) items.append({TableItem::Qorza1, i});
+  }
+  for (int i = 1; i <= 10; ++i) {
+    if (game_.img_card2(i).Visible) items.append({TableItem::Points2, i});
+  }
+  for (int i = 1; i <= 6; ++i) {
+    if (game_.img_qorza2(i).Visible) items.append({TableItem::Qorza2, i});
+  }
+  for (int i = 1; i <= 7; ++i) {
+    if (counterBox(game_, i).Visible) items.append({TableItem::Counter, i});
+  }
+  return items;
+}
+
+const CardSlot& TableView::itemSlot(const TableItem& item) const {
+  switch (item.kind) {
+    case TableItem::Hand1:
+      return game_.Player1(item.index);
+    case TableItem::Hand2:
+      return game_.Player2(item.index);
+    case TableItem::Table:
+      return game_.game(item.index);
+    case TableItem::Points1:
+      return game_.img_card1(item.index);
+    case TableItem::Points2:
+      return game_.img_card2(item.index);
+    case TableItem::Qorza1:
+      return game_.img_qorza1(item.index);
+    case TableItem::Qorza2:
+      return game_.img_qorza2(item.index);
+    case TableItem::Counter:
+      break;
+  }
+  return game_.img_swap;
+}
+
+QString TableView::itemName(const TableItem& item) const {
+  if (item.kind == TableItem::Counter) {
+    QString name = spokenCaption(game_.Label3(item.index - 1).Caption);
+    if (item.index <= 6) {
+      name += QStringLiteral(" - ") + fromStd(game_.PlayerName(item.index <= 3 ? 1 : 2));
+    }
+    return name;
+  }
+  if (item.kind == TableItem::Hand2) {
+    return cardName(kDeckBack);  // the computer's cards are face down
+  }
+  return cardName(itemSlot(item).Picture);
+}
+
+QString TableView::itemValue(const TableItem& item) const {
+  switch (item.kind) {
+    case TableItem::Counter:
+      return fromStd(counterBox(game_, item.index).Text);
+    case TableItem::Qorza1:
+      return fromStd(game_.lbl_qorza1(item.index).Caption);
+    case TableItem::Qorza2:
+      return fromStd(game_.lbl_qorza2(item.index).Caption);
+    default:
+      return {};
+  }
+}
+
+QString TableView::itemDescription(const TableItem& item) const {
+  const QString p1 = fromStd(game_.PlayerName(1));
+  const QString p2 = fromStd(game_.PlayerName(2));
+  switch (item.kind) {
+    case TableItem::Hand1:
+      return QStringLiteral("ورقة في يدك - المفتاح ") + fromStd(game_.Label1(item.index).Caption);
+    case TableItem::Hand2:
+      return QStringLiteral("في يد ") + p2;
+    case TableItem::Table:
+      return QStringLiteral("على الأرض");
+    case TableItem::Points1:
+      return QStringLiteral("ورقة نقاط - ") + p1;
+    case TableItem::Points2:
+      return QStringLiteral("ورقة نقاط - ") + p2;
+    case TableItem::Qorza1:
+      return QStringLiteral("Qorza - ") + p1;
+    case TableItem::Qorza2:
+      return QStringLiteral("Qorza - ") + p2;
+    case TableItem::Counter:
+      break;
+  }
+  return {};
+}
+
+QRectF TableView::itemRect(const TableItem& item) {
+  const auto slot = [&](double left, double top, double w, double h) {
+    return art_.fittedRect(itemSlot(item).Picture, transform_.rect(left, top, w, h));
+  };
+  const int i = item.index;
+  switch (item.kind) {
+    case TableItem::Hand1:
+      return handCardRect(i);
+    case TableItem::Hand2:
+      return slot(at(kHand2Left, i), kHand2Top, kCardW, kCardH);
+    case TableItem::Table: {
+      const Place& place = kTableSlots[static_cast<std::size_t>(i - 1)];
+      return slot(place.left, place.top, kCardW, kCardH);
+    }
+    case TableItem::Points1:
+      return slot(kPoints1Left[static_cast<std::size_t>(i - 1)], kStrip1Top, kSmallW, kSmallH);
+    case TableItem::Points2:
+      return slot(kPoints2FirstLeft + kPoints2Step * (i - 1), kStrip2Top, kSmallW, kSmallH);
+    case TableItem::Qorza1:
+      return slot(at(kQorzaLeft, i), kStrip1Top, kSmallW, kSmallH);
+    case TableItem::Qorza2:
+      return slot(at(kQorzaLeft, i), kStrip2Top, kSmallW, kSmallH);
+    case TableItem::Counter: {
+      const Place& place = kCounterPlaces[static_cast<std::size_t>(i - 1)];
+      return transform_.rect(place.left, place.top, kBoxW, kBoxH);
+    }
+  }
+  return {};
+}
+
+unsigned TableView::itemId(const TableItem& item) {
+  const int key = static_cast<int>(item.kind) * 100 + item.index;
+  auto found = accessibleIds_.constFind(key);
+  if (found == accessibleIds_.constEnd()) {
+    found = accessibleIds_.insert(
+        key, QAccessible::registerAccessibleInterface(new TableItemAccessible(this, item)));
+  }
+  return found.value();
 }
 
 QRectF TableView::handCardRect(int k) {

@@ -3,11 +3,14 @@
 // positions are in twips and reach the screen through one transform.
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QWidget>
 
+#include "game/card_library.h"
 #include "ui/card_art.h"
 
 namespace qorza {
@@ -38,11 +41,20 @@ struct TwipsTransform {
 // Where player 1's hand card k (1..6) lies on the table, in twips.
 QRectF playerOneCardTwips(int k);
 
+// One thing the table shows, for screen readers: a card slot or a counter.
+struct TableItem {
+  enum Kind { Hand1, Hand2, Table, Points1, Points2, Qorza1, Qorza2, Counter };
+  Kind kind;
+  int index;  // the slot's index; counters: 1..7 (see TableView::counterNames)
+  bool operator==(const TableItem& o) const { return kind == o.kind && index == o.index; }
+};
+
 class TableView : public QWidget {
   Q_OBJECT
 
  public:
   explicit TableView(Game& game, QWidget* parent = nullptr);
+  ~TableView() override;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -56,6 +68,24 @@ class TableView : public QWidget {
   // when it is shown and enabled; 0 otherwise.
   int handPositionAt(QPointF pos);
 
+  // Keyboard focus among player 1's cards (Tab, arrows, Enter, Space): the
+  // hand position that has it, 0 for none.
+  int focusedCard() const { return focusedCard_; }
+  void setFocusedCard(int k);
+  // Plays hand position k when it is shown and enabled.
+  void activateCard(int k);
+  // Hand position k holds a card that may be played now.
+  bool handPositionEnabled(int k) const;
+
+  // What a screen reader finds on the table: every shown card slot and
+  // counter, in reading order, with its Arabic name, value and place.
+  QList<TableItem> accessibleItems() const;
+  QString itemName(const TableItem& item) const;
+  QString itemValue(const TableItem& item) const;
+  QString itemDescription(const TableItem& item) const;
+  QRectF itemRect(const TableItem& item);
+  unsigned itemId(const TableItem& item);  // accessibility id, made on first use
+
  signals:
   void handCardClicked(int position);
 
@@ -64,6 +94,10 @@ class TableView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void paintCounters(QPainter& p);
@@ -74,11 +108,17 @@ class TableView : public QWidget {
   void paintTextBox(QPainter& p, const QRectF& r, const std::string& text);
   void paintText(QPainter& p, const QRectF& r, const std::string& text, int flags);
   QFont tableFont(double points, bool bold = false) const;
+  void paintFocus(QPainter& p);
+  QList<int> handReadingOrder() const;
+  void moveCardFocus(int steps);
+  const CardSlot& itemSlot(const TableItem& item) const;
 
   Game& game_;
   CardArt art_;
   TwipsTransform transform_;
   int pressedPosition_ = 0;
+  int focusedCard_ = 0;
+  QHash<int, unsigned> accessibleIds_;
 };
 
 }  // namespace qorza

@@ -1,6 +1,7 @@
 // The table window on the offscreen platform: exit confirmation, keyboard and
 // mouse play on the real window, the menu during a turn, the sound item, the
 // minimised caption, the first activation and the twips layout.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include "ui/fonts.h"
 #include "ui/new_game_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/sound_player.h"
 #include "ui/table_view.h"
 #include "ui/table_window.h"
 
@@ -352,6 +354,146 @@ class TableWindowTest : public QObject {
     QCOMPARE(game->DealtCount, dealt);
     QCOMPARE(game->card(1).Picture, first);
     QCOMPARE(game->TurnInHand, 1);
+  }
+
+  // Grows the window so that its table view gets size.
+  void resizeView(QSize size) {
+    const QSize extra = window->size() - window->view()->size();
+    window->resize(size + extra);
+    QTRY_COMPARE(window->view()->size(), size);
+  }
+
+  void clicksHitTheSameCardAtTwoAndAHalfTimesTheSize() {
+    openDealtWindow(true);
+    TableView* view = window->view();
+    resizeView(QSize(1580, 1073));
+    QCOMPARE(view->transform().zoom(), 2.5);
+    // The card art is rendered afresh at the new size, crisp.
+    QElapsedTimer timer;
+    timer.start();
+    const QPixmap shot = view->grab();
+    qInfo("table painted at 2.5x in %lld ms", static_cast<long long>(timer.elapsed()));
+    QCOMPARE(view->handCardRect(5).height(), 97 * 2.5);
+    const QRectF card1 = view->handCardRect(1);
+    const QPoint strip(static_cast<int>(card1.left()) + 10, static_cast<int>(card1.center().y()));
+    QCOMPARE(view->handPositionAt(strip), 1);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, strip);
+    QVERIFY(!game->Player1(1).Visible);
+    QVERIFY(game->Player1(5).Visible);
+    Q_UNUSED(shot);
+  }
+
+  void aWiderWindowKeepsTheTableCentredWithGreenMargins() {
+    openDealtWindow(true);
+    TableView* view = window->view();
+    resizeView(QSize(1400, 600));
+    const TwipsTransform& t = view->transform();
+    QCOMPARE(t.scale, 600.0 / 6435.0);
+    QCOMPARE(t.offset.y(), 0.0);
+    QVERIFY(std::abs(t.offset.x() * 2 + 9480 * t.scale - 1400) < 1e-6);
+    const QImage image = view->grab().toImage();
+    QCOMPARE(image.pixelColor(5, 300), QColor(0, 128, 0));
+    QCOMPARE(image.pixelColor(1395, 300), QColor(0, 128, 0));
+    // Never smaller than the given size.
+    window->resize(300, 200);
+    QTest::qWait(20);
+    QVERIFY(view->width() >= 632 && view->height() >= 429);
+    QCOMPARE(view->transform().zoom(), 1.0);
+  }
+
+  void screenReadersNameEveryShownCardAndCounter() {
+    openDealtWindow(true);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->view());
+    QVERIFY(table != nullptr);
+    // Six cards in each hand, four on the table, seven counters.
+    QCOMPARE(table->childCount(), 6 + 4 + 6 + 7);
+    QStringList names;
+    for (int i = 0; i < table->childCount(); ++i) {
+      QAccessibleInterface* item = table->child(i);
+      QVERIFY(item != nullptr && item->isValid());
+      QCOMPARE(table->indexOfChild(item), i);
+      QVERIFY(!item->text(QAccessible::Name).isEmpty());
+      names << item->text(QAccessible::Name);
+    }
+    // Reading order: the rightmost card of the hand first (position 5, the
+    // five of spades), then the others leftward; the table; the computer's
+    // hand face down; the counters named by their captions.
+    QCOMPARE(names[0], QStringLiteral("خمسة بستوني"));
+    QCOMPARE(names[1], QStringLiteral("آس بستوني"));
+    QCOMPARE(names[6], QStringLiteral("سبعة كبة"));
+    QCOMPARE(names[10], QStringLiteral("ورقة مقلوبة"));
+    QCOMPARE(names[16], QStringLiteral("عدد الأوراق المأكولة - Tester"));
+    QCOMPARE(table->child(16)->text(QAccessible::Value), QStringLiteral("0"));
+    QVERIFY(table->child(16)->state().readOnly);
+    QCOMPARE(names[22], QStringLiteral("عدد الأوراق المتبقية"));
+    QCOMPARE(table->child(22)->text(QAccessible::Value), QStringLiteral("36"));
+    // The hand card found at a point of the screen is the one drawn on top.
+    const QRectF card5 = window->view()->handCardRect(5);
+    const QPoint onTop = window->view()->mapToGlobal(card5.center().toPoint());
+    QCOMPARE(table->childAt(onTop.x(), onTop.y()), table->child(0));
+    // Pressing a hand card through its action plays it; it leaves the tree.
+    QAccessibleActionInterface* press = table->child(1)->actionInterface();
+    QVERIFY(press != nullptr);
+    press->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!game->Player1(1).Visible);
+    QVERIFY(!table->child(1)->text(QAccessible::Name).contains(QStringLiteral("آس بستوني")));
+  }
+
+  void tabAndArrowsWalkTheHandRightToLeftAndEnterPlays() {
+    openDealtWindow(true);
+    TableView* view = window->view();
+    view->setFocus();
+    QTRY_VERIFY(view->hasFocus());
+    QTest::keyClick(view, Qt::Key_Tab);
+    QCOMPARE(view->focusedCard(), 5);  // the rightmost card
+    QTest::keyClick(view, Qt::Key_Left);
+    QCOMPARE(view->focusedCard(), 1);
+    QTest::keyClick(view, Qt::Key_Tab);
+    QCOMPARE(view->focusedCard(), 2);
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(view->focusedCard(), 1);
+    QTest::keyClick(view, Qt::Key_Backtab);
+    QCOMPARE(view->focusedCard(), 5);
+    QTest::keyClick(view, Qt::Key_Right);  // wraps to the leftmost
+    QCOMPARE(view->focusedCard(), 6);
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(!game->Player1(6).Visible);
+    QCOMPARE(game->TurnInHand, 1);
+    // The played card is skipped from now on; Space plays too.
+    QTest::keyClick(view, Qt::Key_Left);
+    QCOMPARE(view->focusedCard(), 5);
+    QTest::keyClick(view, Qt::Key_Space);
+    QVERIFY(!game->Player1(5).Visible);
+    QCOMPARE(game->TurnInHand, 2);
+    // Digits still reach the window while the table has the focus.
+    QTest::keyClick(view, Qt::Key_2);
+    QVERIFY(!game->Player1(1).Visible);
+  }
+
+  void pausesKeepEventsFlowingAndSoundsAreOnlyRecorded() {
+    bool ranDuringPause = false;
+    QTimer::singleShot(5, qApp, [&] { ranDuringPause = true; });
+    QElapsedTimer timer;
+    timer.start();
+    platform->sleepMs(40);
+    QVERIFY(ranDuringPause);
+    QVERIFY(timer.elapsed() >= 35);
+    // Under tests the audio device is never opened: requests are recorded.
+    QVERIFY(platform->sound().recordsOnly());
+    platform->playSound("/nowhere/ONE.wav");
+    QCOMPARE(platform->sound().recorded(), QStringList{"/nowhere/ONE.wav"});
+    // A player that would play still stays silent on a missing file.
+    SoundPlayer player(false, nullptr);
+    player.play("/nowhere/QORZA.wav");
+    QVERIFY(player.recorded().isEmpty());
+    // Once the program ends, nothing pauses or plays any more.
+    platform->setEnding();
+    timer.restart();
+    platform->sleepMs(500);
+    QVERIFY(timer.elapsed() < 400);
+    platform->playSound("/nowhere/TWO.wav");
+    QCOMPARE(platform->sound().recorded().size(), 1);
+    QVERIFY(!platform->runNewGameDialog(*game));
   }
 
   void slotsSitAtTheirTwipsAtTheGivenSize() {
