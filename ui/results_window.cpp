@@ -1,11 +1,159 @@
 #include "ui/results_window.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+
 #include "game/game_state.h"
+#include "ui/fonts.h"
 
 namespace qorza {
 
-ResultsWindow::ResultsWindow(QWidget* parent) : QDialog(parent) {}
+namespace {
 
-void ResultsWindow::showModal(Game& /*game*/) {}
+// Designed in twips, 15 to a pixel.
+constexpr int px(int twips) { return (twips + 7) / 15; }
+
+const QColor kWindowGrey(212, 208, 200);  // the inactive border's grey
+const QColor kCellBackground(255, 255, 255);
+const QColor kCellText(64, 64, 0);
+const QColor kOutsideCells(192, 192, 192);
+const QColor kWinnerYellow(255, 255, 0);
+const QColor kVerdictRed(255, 0, 0);
+
+const QString kCaption = QString(32, QChar(' ')) + QStringLiteral("النتائج");
+const int kColumnWidths[3] = {px(400), px(1750), px(1750)};
+constexpr int kRowHeight = 16;  // the grid's own row height, 240 twips
+
+// Verdict line centred on the point the design centres it on.
+const QPoint kVerdictCentre(px(1950 + 630 / 2), px(4005 + 240 / 2));
+
+}  // namespace
+
+ResultsWindow::ResultsWindow(QWidget* parent)
+    : QDialog(parent),
+      grid_(new QTableWidget(this)),
+      verdict_(new QLabel(this)),
+      ok_(new QPushButton(QStringLiteral("موافـــــــــــــق"), this)) {
+  setWindowTitle(kCaption);
+  setLayoutDirection(Qt::RightToLeft);
+  setFont(windowsFont("MS Sans Serif", 8.25));
+  setFixedSize(px(4500), px(4920));
+  setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kWindowGrey);
+  setPalette(palette);
+  setAutoFillBackground(true);
+
+  buildGrid();
+
+  verdict_->setObjectName("Label1");
+  verdict_->setAlignment(Qt::AlignCenter);
+  QPalette red = verdict_->palette();
+  red.setColor(QPalette::WindowText, kVerdictRed);
+  verdict_->setPalette(red);
+  verdict_->hide();
+
+  ok_->setObjectName("Command1");
+  ok_->setGeometry(px(810), px(4320), px(2715), px(510));
+  ok_->setDefault(true);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ResultsWindow::buildGrid() {
+  grid_->setObjectName("Grid1");
+  grid_->setGeometry(px(45), px(90), px(4155), px(3885));
+  grid_->setColumnCount(3);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionMode(QAbstractItemView::NoSelection);
+  grid_->setFocusPolicy(Qt::NoFocus);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  QPalette palette = grid_->palette();
+  palette.setColor(QPalette::Base, kOutsideCells);
+  grid_->setPalette(palette);
+
+  QHeaderView* rows = grid_->verticalHeader();
+  rows->hide();
+  rows->setMinimumSectionSize(1);
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setDefaultSectionSize(kRowHeight);
+
+  // The heading row stays in view while the deal rows scroll.
+  QHeaderView* headings = grid_->horizontalHeader();
+  headings->setMinimumSectionSize(1);
+  headings->setSectionResizeMode(QHeaderView::Fixed);
+  headings->setStretchLastSection(false);
+  headings->setHighlightSections(false);
+  headings->setFixedHeight(kRowHeight);
+  headings->setDefaultAlignment(Qt::AlignCenter);
+  headings->setStyleSheet(
+      "QHeaderView::section { background-color: rgb(0, 255, 255); color: rgb(255, 0, 0);"
+      " border: none; border-left: 1px solid gray; border-bottom: 1px solid gray;"
+      " padding: 0px; }");
+  for (int k = 0; k < 3; ++k) {
+    grid_->setHorizontalHeaderItem(k, new QTableWidgetItem);
+    grid_->setColumnWidth(k, kColumnWidths[k]);
+  }
+}
+
+void ResultsWindow::fillGrid(const ResultsWindowModel& model) {
+  const int rowCount = std::max(0, static_cast<int>(model.Grid1.size()) - 1);
+  grid_->setRowCount(rowCount);
+  for (int k = 0; k < 3; ++k) {
+    const QString heading =
+        model.Grid1.empty() ? QString() : QString::fromStdString(model.Grid1[0][k].Text);
+    grid_->horizontalHeaderItem(k)->setText(heading);
+  }
+  for (int r = 0; r < rowCount; ++r) {
+    const auto& row = model.Grid1[static_cast<std::size_t>(r) + 1];
+    for (int c = 0; c < 3; ++c) {
+      const ResultsCell& cell = row[static_cast<std::size_t>(c)];
+      auto* item = new QTableWidgetItem(QString::fromStdString(cell.Text));
+      item->setTextAlignment(Qt::AlignCenter);
+      item->setForeground(kCellText);
+      item->setBackground(cell.Highlighted ? kWinnerYellow : kCellBackground);
+      grid_->setItem(r, c, item);
+    }
+  }
+  newestRow_ = model.NewestRow <= rowCount ? model.NewestRow : 0;
+}
+
+void ResultsWindow::placeVerdict(const ResultsWindowModel& model) {
+  const QString text = QString::fromStdString(model.Label1Caption);
+  verdict_->setText(text);
+  // Wide enough for the whole Arabic line, still centred where designed.
+  const QFontMetrics metrics(verdict_->font());
+  const int w = std::min(width(), std::max(px(630), metrics.horizontalAdvance(text) + 8));
+  const int x = std::clamp(kVerdictCentre.x() - w / 2, 0, width() - w);
+  // As tall as the font wants, within the band between the grid and OK.
+  const int top = grid_->geometry().bottom() + 1;
+  const int bottom = ok_->geometry().top();
+  const int h = std::min(std::max(px(240), metrics.height()), bottom - top);
+  const int y = std::clamp(kVerdictCentre.y() - h / 2, top, bottom - h);
+  verdict_->setGeometry(x, y, w, h);
+  verdict_->setVisible(model.Label1Visible);
+}
+
+void ResultsWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Only a grid on screen knows its scroll range.
+  grid_->doItemsLayout();
+  if (newestRow_ > 0) {
+    grid_->scrollToItem(grid_->item(newestRow_ - 1, 0), QAbstractItemView::EnsureVisible);
+  } else {
+    grid_->scrollToTop();
+  }
+}
+
+void ResultsWindow::showModal(Game& game) {
+  fillGrid(game.frm_results);
+  placeVerdict(game.frm_results);
+  ok_->setFocus();
+  exec();
+}
 
 }  // namespace qorza
