@@ -161,12 +161,10 @@ void DialogsTest::furtherOptionsShowsItsControls() {
   QCOMPARE(seconds->text(), QStringLiteral("3"));
   QCOMPARE(seconds->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
-  QCOMPARE(child<QLabel>(&d, "Label3_0")->text(), QStringLiteral("سريع"));
-  QCOMPARE(child<QLabel>(&d, "Label3_1")->text(), QStringLiteral("بطيىء"));
-  QCOMPARE(child<QLabel>(&d, "Label3_2")->text(), QStringLiteral("متوسط"));
+  // Fast at the right end, where the scroll bar's value is 0.
+  QVERIFY(child<QLabel>(&d, "Label3_0")->x() > child<QLabel>(&d, "Label3_1")->x());
   QCOMPARE(child<QLabel>(&d, "Label3_3")->text(),
            QStringLiteral("مقدار السرعة:               ثانية"));
-  QCOMPARE(child<QLabel>(&d, "Label2")->text(), QStringLiteral("شكل خلفية الورق"));
 
   auto* target = child<QComboBox>(&d, "Combo1");
   QVERIFY(target->isEditable());
@@ -188,15 +186,7 @@ void DialogsTest::furtherOptionsShowsItsControls() {
        {"Label2",   "Label3_0",   "Label3_1",   "Label3_2",  "Label3_3",  "LBL_TIME",  "Label1_0",
         "Label1_1", "TXT_NAME_1", "TXT_NAME_2", "Option1_1", "Option1_2", "Option1_3", "Combo1",
         "Frame1",   "Frame2",     "Frame3",     "Frame4",    "Frame5",    "CMD_OK"}) {
-    QWidget* w = child<QWidget>(&d, name);
-    QVERIFY2(showsAllOf(w), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 asks %6x%7")
-                                           .arg(name)
-                                           .arg(w->x())
-                                           .arg(w->y())
-                                           .arg(w->width())
-                                           .arg(w->height())
-                                           .arg(w->sizeHint().width())
-                                           .arg(w->sizeHint().height())));
+    QVERIFY2(showsAllOf(child<QWidget>(&d, name)), name);
   }
 }
 
