@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "game/deal.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
+#include "ui/card_art.h"
 #include "ui/fonts.h"
 #include "ui/new_game_dialog.h"
 #include "ui/qt_platform.h"
@@ -494,6 +496,37 @@ class TableWindowTest : public QObject {
     platform->playSound("/nowhere/TWO.wav");
     QCOMPARE(platform->sound().recorded().size(), 1);
     QVERIFY(!platform->runNewGameDialog(*game));
+  }
+
+  void cardArtRendersAtThePixelRatioOncePerSize() {
+    CardArt art;
+    QPixmap target(400, 400);
+    target.setDevicePixelRatio(2.0);
+    target.fill(Qt::transparent);
+    const QRectF slot(10, 10, 71, 97);
+    {
+      QPainter p(&target);
+      art.draw(p, "club_1", slot);
+      art.draw(p, "club_1", slot);  // the second paint comes from the cache
+    }
+    QCOMPARE(art.renderCount(), 1);
+    const QRectF fitted = art.fittedRect("club_1", slot);
+    // Proportions kept, full height, centred in the slot.
+    QCOMPARE(fitted.height(), 97.0);
+    QVERIFY(fitted.width() < 71.0);
+    QCOMPARE(fitted.center(), slot.center());
+    // Rendered at twice the pixels the slot covers on screen.
+    const QSize pixels(qRound(fitted.width() * 2), qRound(fitted.height() * 2));
+    QCOMPARE(art.pixmap("club_1", pixels).size(), pixels);
+    QCOMPARE(art.renderCount(), 1);
+    // The painted card is opaque inside and its art reaches the slot's middle.
+    const QImage image = target.toImage();
+    QCOMPARE(image.pixelColor(QPoint(qRound(slot.center().x() * 2), 40)).alpha(), 255);
+    // A back design that is missing still paints a plain back.
+    const QPixmap missing = art.pixmap("back-99", QSize(40, 60));
+    QCOMPARE(missing.toImage().pixelColor(20, 30).alpha(), 255);
+    QCOMPARE(cardName("diamond_10"), QStringLiteral("عشرة ديناري"));
+    QCOMPARE(cardName("back-3"), QStringLiteral("ورقة مقلوبة"));
   }
 
   void slotsSitAtTheirTwipsAtTheGivenSize() {
