@@ -157,7 +157,11 @@ void SubOptionDialog::buildSpeedFrame() {
   HS_SPEED_->setObjectName(QStringLiteral("HS_SPEED"));
   HS_SPEED_->setGeometry(twips(225, 315, 3030, 240));
   HS_SPEED_->setLayoutDirection(Qt::RightToLeft);  // fast at the right end
-  HS_SPEED_->setPalette(QApplication::palette());  // not the frame's blue
+  QPalette plain = HS_SPEED_->palette();           // arrows in black, not the caption's blue
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    plain.setColor(role, QApplication::palette().color(role));
+  }
+  HS_SPEED_->setPalette(plain);
   HS_SPEED_->setRange(0, 3000);
   HS_SPEED_->setSingleStep(100);
   HS_SPEED_->setPageStep(1000);
