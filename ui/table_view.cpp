@@ -468,6 +468,14 @@ QList<int> TableView::handReadingOrder() const {
   return order;
 }
 
+void TableView::tableChanged() {
+  update();
+  if (QAccessible::isActive()) {
+    QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
 void TableView::setFocusedCard(int k) {
   focusedCard_ = k;
   update();

@@ -68,6 +68,10 @@ class TableView : public QWidget {
   // when it is shown and enabled; 0 otherwise.
   int handPositionAt(QPointF pos);
 
+  // The game changed what the table shows: repaint, and tell screen
+  // readers that the cards and counters are different now.
+  void tableChanged();
+
   // Keyboard focus among player 1's cards (Tab, arrows, Enter, Space): the
   // hand position that has it, 0 for none.
   int focusedCard() const { return focusedCard_; }

@@ -47,7 +47,7 @@ TableWindow::TableWindow(Game& game, QtPlatform& platform, SubOptionDialog* subO
   platform_.setTable(view_);
   platform_.setDialogParent(this);
   if (subOptions_) {
-    connect(subOptions_, &SubOptionDialog::applied, view_, qOverload<>(&QWidget::update));
+    connect(subOptions_, &SubOptionDialog::applied, view_, &TableView::tableChanged);
   }
   endProgram = [this] {
     platform_.setEnding();
@@ -117,7 +117,7 @@ void TableWindow::runCommand(const std::function<void()>& command) {
   command();
   if (!ended_) {
     updateMenuState();
-    view_->update();
+    view_->tableChanged();
   }
 }
 
@@ -133,7 +133,7 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
     return;
   }
   updateMenuState();
-  view_->update();
+  view_->tableChanged();
 }
 
 void TableWindow::playHandCard(int k) {
@@ -179,7 +179,7 @@ void TableWindow::formActivate() {
   activating_ = false;
   mnu_new_Click(game_);
   updateMenuState();
-  view_->update();
+  view_->tableChanged();
 }
 
 bool TableWindow::event(QEvent* event) {
