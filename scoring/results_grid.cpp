@@ -1,7 +1,6 @@
 #include "scoring/results_grid.h"
 
 #include <string>
-#include <utility>
 
 #include "game/game_state.h"
 #include "game/numbers.h"
@@ -41,11 +40,9 @@ void loadResultsWindow(Game& g) {
 }
 
 void unloadResultsWindow(Game& g) {
-  // The record of the last showing outlives the window.
-  ResultsWindowModel fresh;
-  fresh.EverShown = g.frm_results.EverShown;
-  fresh.LastShown = std::move(g.frm_results.LastShown);
-  g.frm_results = std::move(fresh);
+  const bool everShown = g.frm_results.EverShown;
+  g.frm_results = {};
+  g.frm_results.EverShown = everShown;
 }
 
 void refreshHeadings(Game& g) {
@@ -88,7 +85,6 @@ void showVerdict(Game& g) {
 void showResultsAndConfirm(Game& g) {
   loadResultsWindow(g);
   g.frm_results.EverShown = true;
-  g.frm_results.LastShown = currentShowing(g.frm_results);
   g.platform().showResults(g);
   resultsCommand1_Click(g);
 }

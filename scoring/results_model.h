@@ -3,8 +3,6 @@
 // itself only draws this.
 #pragma once
 
-#include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,13 +11,6 @@ namespace qorza {
 struct ResultsCell {
   std::string Text;
   bool Highlighted = false;  // the winner's yellow background
-};
-
-// The window as it was last put on screen, kept even after it is unloaded.
-struct ResultsShowing {
-  std::vector<std::array<std::string, 3>> rows;  // rows written: deal, score 1, score 2
-  std::optional<std::string> verdict;            // the verdict when it was visible
-  int highlight = 0;                             // the yellow column, 0 for none
 };
 
 struct ResultsWindowModel {
@@ -31,7 +22,6 @@ struct ResultsWindowModel {
   std::string Label1Caption;  // the verdict
   bool Label1Visible = false;
   int NewestRow = 0;  // the deal row written last (0: none); the window scrolls to it
-  std::optional<ResultsShowing> LastShown;
 };
 
 // Deal rows of a freshly loaded grid.
@@ -39,8 +29,5 @@ inline constexpr int kResultsDealRows = 15;
 
 // The column whose deal rows are yellow: 1, 2, or 0 for none.
 int highlightedColumn(const ResultsWindowModel& model);
-
-// What the window shows now, in the form kept as LastShown.
-ResultsShowing currentShowing(const ResultsWindowModel& model);
 
 }  // namespace qorza

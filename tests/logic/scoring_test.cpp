@@ -322,22 +322,15 @@ TEST_F(ScoringFixture, ALongMatchGrowsTheGridARowPerDeal) {
   EXPECT_EQ(lastShown().Grid1.size(), 16u);
 }
 
-TEST_F(ScoringFixture, LastShowingOutlivesTheUnloadedWindow) {
-  EXPECT_FALSE(g.frm_results.LastShown.has_value());
+TEST_F(ScoringFixture, NewDiscardsTheRowsButRemembersTheWindowWasShown) {
   endDealWorth(50, 20);
-  endDealWorth(60, 20);
-  ASSERT_TRUE(g.frm_results.LastShown.has_value());
-  const ResultsShowing& showing = *g.frm_results.LastShown;
-  using Row = std::array<std::string, 3>;
-  EXPECT_EQ(showing.rows, (std::vector<Row>{{"1", "50", "20"}, {"2", "110", "40"}}));
-  EXPECT_EQ(showing.verdict, kWin);
-  EXPECT_EQ(showing.highlight, 1);
-  EXPECT_TRUE(g.frm_results.EverShown);
-
-  unloadResultsWindow(g);  // as New does
-  EXPECT_TRUE(g.frm_results.LastShown.has_value());
+  unloadResultsWindow(g);
   EXPECT_FALSE(g.frm_results.Loaded);
   EXPECT_TRUE(g.frm_results.Grid1.empty());
+  EXPECT_TRUE(g.frm_results.EverShown);
+  MNU_RESULTS_Click(g);
+  EXPECT_EQ(text(lastShown(), 1, 0), "1");
+  EXPECT_EQ(text(lastShown(), 1, 1), "");
 }
 
 TEST_F(ScoringFixture, TheEndOfARealDealScoresItOnceAndDealsAgain) {
