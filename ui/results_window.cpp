@@ -91,7 +91,8 @@ void ResultsWindow::buildGrid() {
   headings->setFixedHeight(kRowHeight);
   headings->setDefaultAlignment(Qt::AlignCenter);
   headings->setStyleSheet(
-      "QHeaderView::section { background-color: rgb(0, 255, 255); color: rgb(255, 0, 0);"
+      "QHeaderView { background-color: rgb(192, 192, 192); }"
+      " QHeaderView::section { background-color: rgb(0, 255, 255); color: rgb(255, 0, 0);"
       " border: none; border-left: 1px solid gray; border-bottom: 1px solid gray;"
       " padding: 0px; }");
   for (int k = 0; k < 3; ++k) {
