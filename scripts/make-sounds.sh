@@ -23,8 +23,8 @@ chime() {
   local name="$1"
   shift
   local parts=() i=0
-  for spec in "$@"; do
-    IFS=: read -r start length pitch <<<"$spec"
+  for part in "$@"; do
+    IFS=: read -r start length pitch <<<"$part"
     note "$work/$name-$i.wav" "$start" "$length" "$pitch"
     parts+=("$work/$name-$i.wav")
     i=$((i + 1))
