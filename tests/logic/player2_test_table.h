@@ -15,55 +15,17 @@
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "rules/player2/player2_play.h"
-#include "support/fake_platform.h"
+#include "support/table_fixture.h"
 
 namespace qorza::testing::computer {
 
-inline CardSlot card(std::string_view text) {
-  const auto face = parseCardText(text);
-  if (!face) {
-    throw std::invalid_argument("no card " + std::string(text));
-  }
-  return libraryCard(libraryIndex(face->suit, face->rank));
-}
+inline CardSlot card(std::string_view text) { return cardFromText(text); }
+inline std::string textOf(const std::string& picture) { return textOfPicture(picture); }
 
-inline std::string textOf(const std::string& picture) {
-  const auto face = faceOfPicture(picture);
-  return face ? cardText(*face) : std::string("?");
-}
-
-using Cards = std::vector<std::string>;
-using Sounds = std::vector<std::string>;
-
-struct ComputerTable : ::testing::Test {
-  FakePlatform platform;
-  Game g{platform};
-
+struct ComputerTable : TableFixture {
   ComputerTable() {
-    g.DelayMs = 0;
     g.HandSize = 6;
     g.SkillLevel = 1;
-    g.SoundFolder = "/game/";
-    for (int p = 1; p <= 2; ++p) {
-      g.TXT_CARD(p).Text = "0";
-      g.TXT_POINT(p).Text = "0";
-      g.txt_qorza(p).Text = "0";
-    }
-  }
-
-  // Table slots 1.. in order; an empty text leaves that slot free.
-  void table(std::initializer_list<std::string_view> cards) {
-    for (auto& slot : g.game) {
-      slot = {};
-    }
-    int s = 1;
-    for (std::string_view text : cards) {
-      if (!text.empty()) {
-        g.game(s) = card(text);
-        g.game(s).Visible = true;
-      }
-      ++s;
-    }
   }
 
   // Player 2's hand in slots 1..: the back shows, the face sits in Player02.
@@ -104,16 +66,6 @@ struct ComputerTable : ::testing::Test {
     H2_player2(g, 1);
   }
 
-  Cards tableShows() const {
-    Cards shown;
-    for (const auto& slot : g.game) {
-      if (slot.Visible) {
-        shown.push_back(textOf(slot.Picture));
-      }
-    }
-    return shown;
-  }
-
   // Player 2's hand as it still shows, by face.
   Cards handShows() const {
     Cards shown;
@@ -125,17 +77,8 @@ struct ComputerTable : ::testing::Test {
     return shown;
   }
 
-  Cards strip() const {
-    Cards shown;
-    for (const auto& slot : g.img_card2) {
-      if (slot.Visible) {
-        shown.push_back(textOf(slot.Picture));
-      }
-    }
-    return shown;
-  }
+  Cards strip() const { return shownCards(g.img_card2); }
 
-  Sounds sounds() const { return platform.soundFiles(); }
   double cardsTaken() const { return numberOf(g.TXT_CARD(2).Text); }
   double points() const { return numberOf(g.TXT_POINT(2).Text); }
   double qorzaTotal() const { return numberOf(g.txt_qorza(2).Text); }
