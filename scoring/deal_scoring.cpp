@@ -38,7 +38,7 @@ void ScoreDeal(Game& g) {
     showVerdict(g);
   }
   refreshHeadings(g);
-  showResultsAndConfirm(g);
+  showResultsAndConfirm(g, ResultsShowing::DealEnd);
 }
 
 void MNU_RESULTS_Click(Game& g) {
@@ -49,7 +49,7 @@ void MNU_RESULTS_Click(Game& g) {
     showVerdict(g);
   }
   refreshHeadings(g);
-  showResultsAndConfirm(g);
+  showResultsAndConfirm(g, ResultsShowing::MenuCommand);
 }
 
 double matchTarget(Game& g) { return numberOf(g.platform().targetText()); }

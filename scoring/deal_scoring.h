@@ -13,8 +13,14 @@ void ScoreDeal(Game& game);
 // The Results menu command: shows the results window with the scores so far.
 void MNU_RESULTS_Click(Game& game);
 
+// Why the results window is showing: the end of a deal, or the menu command.
+enum class ResultsShowing { DealEnd, MenuCommand };
+
 // The results window's OK (also run when it is dismissed any other way).
-void resultsCommand1_Click(Game& game);
+// Only at the end of a deal does it restore a stock counter run down to 0:
+// during the last hand of a deal the counter reads 0 while cards are still
+// in play.
+void resultsCommand1_Click(Game& game, ResultsShowing showing = ResultsShowing::DealEnd);
 
 // The target read from the further-options window's winning-points text.
 double matchTarget(Game& game);

@@ -82,14 +82,14 @@ void showVerdict(Game& g) {
   }
 }
 
-void showResultsAndConfirm(Game& g) {
+void showResultsAndConfirm(Game& g, ResultsShowing showing) {
   loadResultsWindow(g);
   g.frm_results.EverShown = true;
   g.platform().showResults(g);
-  resultsCommand1_Click(g);
+  resultsCommand1_Click(g, showing);
 }
 
-void resultsCommand1_Click(Game& g) {
+void resultsCommand1_Click(Game& g, ResultsShowing showing) {
   g.frm_results.Label1Visible = false;
   if (matchIsOver(g)) {
     recreateScoreTable(g);
@@ -98,7 +98,7 @@ void resultsCommand1_Click(Game& g) {
     unloadResultsWindow(g);
   }
   // A stock counter run down to 0 is set to what a fresh deal leaves.
-  if (numberOf(g.TXT_NAME.Text) == 0) {
+  if (showing == ResultsShowing::DealEnd && numberOf(g.TXT_NAME.Text) == 0) {
     g.TXT_NAME.Text = std::to_string(g.DeckSize - 2 * g.HandSize - 4);
   }
 }

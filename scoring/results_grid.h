@@ -2,6 +2,8 @@
 // of running scores, the yellow winner's column and the match reset.
 #pragma once
 
+#include "scoring/deal_scoring.h"
+
 namespace qorza {
 
 struct Game;
@@ -25,6 +27,6 @@ void showVerdict(Game& game);
 void refreshHeadings(Game& game);
 
 // Shows the window modally, then runs its OK however it was dismissed.
-void showResultsAndConfirm(Game& game);
+void showResultsAndConfirm(Game& game, ResultsShowing showing);
 
 }  // namespace qorza

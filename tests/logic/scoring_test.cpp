@@ -6,6 +6,8 @@
 
 #include "game/deal.h"
 #include "game/game_state.h"
+#include "game/new_game_options.h"
+#include "game/turn_cycle.h"
 #include "scoring/deal_scoring.h"
 #include "scoring/results_grid.h"
 #include "support/fake_platform.h"
@@ -251,6 +253,30 @@ TEST_F(ScoringFixture, OkRefillsARunDownStockCounter) {
   g.HandSize = 6;
   g.TXT_NAME.Text = "0";
   endDealWorth(1, 1);
+  EXPECT_EQ(g.TXT_NAME.Text, "36");
+}
+
+// The stock counter reads 0 all through the last hand of a deal; the Results
+// command there must not refill it, or the next deal would start counting
+// from the wrong number.
+TEST_F(ScoringFixture, ResultsCommandInTheLastHandLeavesTheStockCounter) {
+  ASSERT_TRUE(applyNewGameOptions(g, {false, true, "Tester"}));
+  g.DelayMs = 0;
+  g.rng.fixSeed(3);
+  mnu_new_Click(g);
+  for (int hand = 1; hand <= 3; ++hand) {
+    for (int k = 1; k <= 6; ++k) {
+      Player1_Click(g, k);
+    }
+  }
+  Player1_Click(g, 1);
+  ASSERT_EQ(g.TXT_NAME.Text, "0");
+  MNU_RESULTS_Click(g);
+  EXPECT_EQ(g.TXT_NAME.Text, "0");
+  for (int k = 2; k <= 6; ++k) {
+    Player1_Click(g, k);
+  }
+  ASSERT_EQ(g.RoundCount1, 1);  // the deal has ended and the next one begun
   EXPECT_EQ(g.TXT_NAME.Text, "36");
 }
 
