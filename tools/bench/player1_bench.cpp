@@ -8,20 +8,10 @@
 #include "game/card_library.h"
 #include "game/game_state.h"
 #include "rules/player1/player1_play.h"
+#include "tools/script/headless_platform.h"
 
 namespace qorza {
 namespace {
-
-class NullPlatform : public Platform {
- public:
-  void doEvents() override {}
-  void sleepMs(int) override {}
-  void playSound(const std::string&) override {}
-  bool runNewGameDialog(Game&) override { return false; }
-  void showResults(Game&) override {}
-  std::string targetText() override { return "101"; }
-  Picture chosenBack() override { return kDeckBack; }
-};
 
 CardSlot shown(std::string_view text) {
   const auto face = parseCardText(text);
@@ -31,13 +21,14 @@ CardSlot shown(std::string_view text) {
 }
 
 struct Setup {
-  NullPlatform platform;
+  script::HeadlessPlatform platform;
   Game g{platform};
   SlotArray<CardSlot, 1, 10> table;
   CardSlot played;
 
   Setup(std::initializer_list<std::string_view> cards, std::string_view card) {
     g.DelayMs = 0;
+    g.SoundOn = false;
     int s = 1;
     for (auto text : cards) {
       table(s++) = shown(text);

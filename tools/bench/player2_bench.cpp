@@ -7,22 +7,12 @@
 #include "game/card_library.h"
 #include "game/game_state.h"
 #include "rules/player2/player2_play.h"
+#include "tools/script/headless_platform.h"
 
 namespace {
 
 using qorza::CardSlot;
 using qorza::Game;
-
-class SilentPlatform : public qorza::Platform {
- public:
-  void doEvents() override {}
-  void sleepMs(int /*ms*/) override {}
-  void playSound(const std::string& /*path*/) override {}
-  bool runNewGameDialog(Game& /*game*/) override { return true; }
-  void showResults(Game& /*game*/) override {}
-  std::string targetText() override { return "101"; }
-  qorza::Picture chosenBack() override { return qorza::kDeckBack; }
-};
 
 CardSlot cardOf(std::string_view text) {
   const auto face = qorza::parseCardText(text);
@@ -35,6 +25,7 @@ CardSlot cardOf(std::string_view text) {
 // every sum of two is past ten. Six cards a hand, no Jack, Queen or King.
 void setUpNoCaptureTurn(Game& g) {
   g.DelayMs = 0;
+  g.SoundOn = false;
   g.HandSize = 6;
   g.SkillLevel = 3;
   for (int p = 1; p <= 2; ++p) {
@@ -68,7 +59,7 @@ void restoreTurn(Game& g, const Game& start) {
 }
 
 void BM_Player2TurnLevel3LookAhead(benchmark::State& state) {
-  SilentPlatform platform;
+  qorza::script::HeadlessPlatform platform;
   Game g{platform};
   setUpNoCaptureTurn(g);
   const Game start = g;
@@ -88,7 +79,7 @@ BENCHMARK(BM_Player2TurnLevel3LookAhead);
 
 // The restore alone, to read the turn's own share off the figure above.
 void BM_Player2TurnRestoreOnly(benchmark::State& state) {
-  SilentPlatform platform;
+  qorza::script::HeadlessPlatform platform;
   Game g{platform};
   setUpNoCaptureTurn(g);
   const Game start = g;
