@@ -14,7 +14,6 @@ namespace {
 // DejaVu covers Latin and digits when a Noto face lacks them.
 const QStringList kSansFamilies = {"Noto Sans Arabic", "Noto Naskh Arabic", "DejaVu Sans"};
 const QStringList kSerifFamilies = {"Noto Naskh Arabic", "Noto Sans Arabic", "DejaVu Serif"};
-const QStringList kDisplayFamilies = {"Noto Kufi Arabic", "Noto Naskh Arabic", "DejaVu Sans"};
 
 }  // namespace
 
@@ -28,7 +27,7 @@ void installFontSubstitutions() {
   QFont::insertSubstitutions("MS Serif", kSerifFamilies);
   QFont::insertSubstitutions("Times New Roman", kSerifFamilies);
   QFont::insertSubstitutions("Simplified Arabic Backslanted", kSerifFamilies);
-  QFont::insertSubstitutions("Mudir MT", kDisplayFamilies);
+  QFont::insertSubstitutions("Mudir MT", kSerifFamilies);
 }
 
 bool installArabicTranslator(QApplication& app) {
