@@ -5,13 +5,11 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ui/twips.h"
+
 namespace qorza {
 
 namespace {
-
-QRect twips(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
-}
 
 const QColor kDarkRed(192, 0, 0);
 const QColor kOlive(192, 192, 0);
@@ -118,7 +116,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString(51, QLatin1Char(' ')) + QStringLiteral("<<<Help>>>"));
   setLayoutDirection(Qt::RightToLeft);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-  setFixedSize(twips(0, 0, 6975, 5460).size());
+  setFixedSize(dialogRect(0, 0, 6975, 5460).size());
   QPalette dark = palette();
   dark.setColor(QPalette::Window, Qt::black);
   setPalette(dark);
@@ -129,7 +127,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   }
   auto* ok = new QPushButton(QStringLiteral("موافـــــــــــــق"), this);
   ok->setObjectName(QStringLiteral("Command1"));
-  ok->setGeometry(twips(2475, 4950, 2175, 375));
+  ok->setGeometry(dialogRect(2475, 4950, 2175, 375));
   ok->setDefault(true);
   ok->setPalette(QPalette());                                  // a plain button on the dark window
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);  // hidden, kept
@@ -150,7 +148,7 @@ void HelpWindow::showEvent(QShowEvent* event) {
 void HelpWindow::fitPieces() {
   auto place = [this](int i) {
     const QRect at =
-        twips(kRules[i].at.x(), kRules[i].at.y(), kRules[i].at.width(), kRules[i].at.height());
+        dialogRect(kRules[i].at.x(), kRules[i].at.y(), kRules[i].at.width(), kRules[i].at.height());
     return QRect(at.x(), at.y(), std::min(at.x() + at.width(), width()) - at.x(), at.height());
   };
   for (Style style : {Style::Title, Style::Heading, Style::Body}) {

@@ -12,7 +12,7 @@
 
 #include "game/game_state.h"
 #include "game/new_game_options.h"
-#include "ui/table_view.h"
+#include "ui/twips.h"
 
 namespace qorza {
 
@@ -23,12 +23,6 @@ const QColor kDarkBlue(0, 0, 128);
 const QColor kDarkRed(128, 0, 0);
 const QColor kRed(255, 0, 0);
 const QColor kGrey(192, 192, 192);
-
-// Positions are given in twips from the left, as the original form had
-// them; the controls themselves read right to left.
-QRect twips(int left, int top, int width, int height) {
-  return TwipsTransform{}.rect(left, top, width, height).toRect();
-}
 
 void setTextColour(QWidget* w, const QColor& colour) {
   QPalette pal = w->palette();
@@ -128,22 +122,22 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent) : QDialog(parent), gam
   setWindowTitle(QString(23, QLatin1Char(' ')) + QStringLiteral("لعبة Qorza"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(twips(0, 0, 4005, 3795).size());
+  setFixedSize(dialogRect(0, 0, 4005, 3795).size());
 
   auto* label = new QLabel(QStringLiteral("الرجاء كتابة إسمك:"), this);
-  label->setGeometry(twips(405, 90, 3255, 195));
+  label->setGeometry(dialogRect(405, 90, 3255, 195));
   setTextColour(label, kBlue);
   fitText(label);
 
   nameBox_ = new NameBox(QString::fromStdString(kDefaultPlayer1Name), this);
-  nameBox_->setGeometry(twips(180, 405, 3570, 330));
+  nameBox_->setGeometry(dialogRect(180, 405, 3570, 330));
 
   buildVariantFrame();
   buildHandFrame();
   buildLevelFrame();
 
   okButton_ = new QPushButton(QStringLiteral("&موافــق"), this);
-  okButton_->setGeometry(twips(180, 3255, 3570, 465));
+  okButton_->setGeometry(dialogRect(180, 3255, 3570, 465));
   okButton_->setDefault(true);
   okButton_->setAutoDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &NewGameDialog::ok);
@@ -155,9 +149,11 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent) : QDialog(parent), gam
 
 void NewGameDialog::buildVariantFrame() {
   QWidget* frame2 = frame(this, QStringLiteral("نوع لعبة Qorza.........."),
-                          twips(240, 840, 3570, 600), kDarkBlue, true);
-  option5_ = option(frame2, QStringLiteral("Qorza حمصية"), twips(360, 270, 1230, 195), kDarkRed);
-  option4_ = option(frame2, QStringLiteral("Qorza عادية"), twips(1935, 270, 1230, 195), kDarkRed);
+                          dialogRect(240, 840, 3570, 600), kDarkBlue, true);
+  option5_ =
+      option(frame2, QStringLiteral("Qorza حمصية"), dialogRect(360, 270, 1230, 195), kDarkRed);
+  option4_ =
+      option(frame2, QStringLiteral("Qorza عادية"), dialogRect(1935, 270, 1230, 195), kDarkRed);
   option4_->setChecked(true);
   // Homsi Qorza is played with four-card hands only.
   connect(option5_, &QRadioButton::toggled, this, [this](bool on) {
@@ -175,20 +171,21 @@ void NewGameDialog::buildVariantFrame() {
 
 void NewGameDialog::buildHandFrame() {
   QWidget* frame1 = frame(this, QStringLiteral(" طريقة توزيع الورق ............. "),
-                          twips(180, 1455, 3570, 600), kDarkBlue, true);
-  option1_ = option(frame1, QStringLiteral("ست أوراق"), twips(1935, 270, 1230, 195), kDarkRed);
-  option3_ = option(frame1, QStringLiteral("أربع أوراق"), twips(360, 270, 1230, 195), kDarkRed);
+                          dialogRect(180, 1455, 3570, 600), kDarkBlue, true);
+  option1_ = option(frame1, QStringLiteral("ست أوراق"), dialogRect(1935, 270, 1230, 195), kDarkRed);
+  option3_ =
+      option(frame1, QStringLiteral("أربع أوراق"), dialogRect(360, 270, 1230, 195), kDarkRed);
   option1_->setChecked(true);
 }
 
 void NewGameDialog::buildLevelFrame() {
   QWidget* frame5 = frame(this, QStringLiteral(" مســتوى اللعــــب ..."),
-                          twips(225, 2085, 3510, 1050), kBlue, false);
+                          dialogRect(225, 2085, 3510, 1050), kBlue, false);
   const QString captions[3] = {QStringLiteral("عــــادي. (للمبدئيـــــن)."),
                                QStringLiteral("متوســط. (للمتقدميـــن)."),
                                QStringLiteral("جيـــــــد. (للمحترفيــن).")};
   for (int i = 0; i < 3; ++i) {
-    levels_[i] = option(frame5, captions[i], twips(1575, 270 + 270 * i, 1860, 195), kRed);
+    levels_[i] = option(frame5, captions[i], dialogRect(1575, 270 + 270 * i, 1860, 195), kRed);
   }
   // The design-time choice is no click: it must not change the game's level.
   levels_[1]->setChecked(true);

@@ -9,13 +9,13 @@
 
 #include "game/game_state.h"
 #include "ui/fonts.h"
+#include "ui/twips.h"
 
 namespace qorza {
 
 namespace {
 
 // Designed in twips, 15 to a pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
 
 const QColor kWindowGrey(212, 208, 200);  // the inactive border's grey
 const QColor kCellBackground(255, 255, 255);
@@ -25,11 +25,11 @@ const QColor kWinnerYellow(255, 255, 0);
 const QColor kVerdictRed(255, 0, 0);
 
 const QString kCaption = QString(32, QChar(' ')) + QStringLiteral("النتائج");
-const int kColumnWidths[3] = {px(400), px(1750), px(1750)};
+const int kColumnWidths[3] = {dialogPixels(400), dialogPixels(1750), dialogPixels(1750)};
 constexpr int kRowHeight = 16;  // the grid's own row height, 240 twips
 
 // Verdict line centred on the point the design centres it on.
-const QPoint kVerdictCentre(px(1950 + 630 / 2), px(4005 + 240 / 2));
+const QPoint kVerdictCentre(dialogPixels(1950 + 630 / 2), dialogPixels(4005 + 240 / 2));
 
 }  // namespace
 
@@ -41,7 +41,7 @@ ResultsWindow::ResultsWindow(QWidget* parent)
   setWindowTitle(kCaption);
   setLayoutDirection(Qt::RightToLeft);
   setFont(windowsFont("MS Sans Serif", 8.25));
-  setFixedSize(px(4500), px(4920));
+  setFixedSize(dialogPixels(4500), dialogPixels(4920));
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kWindowGrey);
@@ -58,14 +58,14 @@ ResultsWindow::ResultsWindow(QWidget* parent)
   verdict_->hide();
 
   ok_->setObjectName("Command1");
-  ok_->setGeometry(px(810), px(4320), px(2715), px(510));
+  ok_->setGeometry(dialogPixels(810), dialogPixels(4320), dialogPixels(2715), dialogPixels(510));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void ResultsWindow::buildGrid() {
   grid_->setObjectName("Grid1");
-  grid_->setGeometry(px(45), px(90), px(4155), px(3885));
+  grid_->setGeometry(dialogPixels(45), dialogPixels(90), dialogPixels(4155), dialogPixels(3885));
   grid_->setColumnCount(3);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -128,12 +128,12 @@ void ResultsWindow::placeVerdict(const ResultsWindowModel& model) {
   verdict_->setText(text);
   // Wide enough for the whole Arabic line, still centred where designed.
   const QFontMetrics metrics(verdict_->font());
-  const int w = std::min(width(), std::max(px(630), metrics.horizontalAdvance(text) + 8));
+  const int w = std::min(width(), std::max(dialogPixels(630), metrics.horizontalAdvance(text) + 8));
   const int x = std::clamp(kVerdictCentre.x() - w / 2, 0, width() - w);
   // As tall as the font wants, within the band between the grid and OK.
   const int top = grid_->geometry().bottom() + 1;
   const int bottom = ok_->geometry().top();
-  const int h = std::min(std::max(px(240), metrics.height()), bottom - top);
+  const int h = std::min(std::max(dialogPixels(240), metrics.height()), bottom - top);
   const int y = std::clamp(kVerdictCentre.y() - h / 2, top, bottom - h);
   verdict_->setGeometry(x, y, w, h);
   verdict_->setVisible(model.Label1Visible);

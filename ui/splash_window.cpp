@@ -9,16 +9,14 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
+#include "ui/twips.h"
+
 // The backdrop is compiled into the static UI library; this pulls it in.
 static void loadSplashPicture() { Q_INIT_RESOURCE(resources); }
 
 namespace qorza {
 
 namespace {
-
-QRect twips(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
-}
 
 struct Caption {
   int index;
@@ -71,7 +69,7 @@ SplashWindow::SplashWindow(std::function<void()> handOff, QWidget* parent)
   setObjectName(QStringLiteral("frm_Welcome"));
   setWindowTitle(QStringLiteral("<<<Welcome>>>"));
   setLayoutDirection(Qt::RightToLeft);
-  setFixedSize(twips(0, 0, 6570, 5640).size());
+  setFixedSize(dialogRect(0, 0, 6570, 5640).size());
   QPalette blue = palette();
   blue.setColor(QPalette::Window, QColor(0, 0, 255));
   setPalette(blue);
@@ -113,7 +111,7 @@ void SplashWindow::buildLabels() {
     label->setPalette(palette);
     label->setAlignment(Qt::AlignCenter);
 
-    QRect r = twips(c.at.x(), c.at.y(), c.at.width(), c.at.height());
+    QRect r = dialogRect(c.at.x(), c.at.y(), c.at.width(), c.at.height());
     const QSize hint = label->sizeHint();
     if (hint.width() > r.width()) {
       r.adjust(-(hint.width() - r.width()) / 2, 0, (hint.width() - r.width() + 1) / 2, 0);

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "game/game_state.h"
+#include "ui/twips.h"
 
 // The pictures are compiled into the static UI library; this pulls them in.
 static void loadDialogPictures() { Q_INIT_RESOURCE(resources); }
@@ -24,11 +25,6 @@ static void loadDialogPictures() { Q_INIT_RESOURCE(resources); }
 namespace qorza {
 
 namespace {
-
-// Positions come in twips, 15 to a pixel.
-QRect twips(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
-}
 
 QColor red() { return {255, 0, 0}; }
 
@@ -101,7 +97,7 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
   setWindowTitle(QStringLiteral("خيارات .... "));
   setLayoutDirection(Qt::RightToLeft);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-  setFixedSize(twips(0, 0, 7515, 5520).size());
+  setFixedSize(dialogRect(0, 0, 7515, 5520).size());
 
   buildBackFrame();
   buildSpeedFrame();
@@ -111,7 +107,7 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
 
   auto* ok = new QPushButton(QStringLiteral("&موافــق"), this);
   ok->setObjectName(QStringLiteral("CMD_OK"));
-  ok->setGeometry(twips(120, 4680, 1995, 510));
+  ok->setGeometry(dialogRect(120, 4680, 1995, 510));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &SubOptionDialog::onOk);
 
@@ -124,12 +120,12 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
 }
 
 void SubOptionDialog::buildBackFrame() {
-  QGroupBox* box =
-      frame(this, "Frame1", QStringLiteral(" مجموعة ورق اللعب ... "), twips(495, 15, 6180, 2895));
+  QGroupBox* box = frame(this, "Frame1", QStringLiteral(" مجموعة ورق اللعب ... "),
+                         dialogRect(495, 15, 6180, 2895));
   STANSARD_ = new QLabel(box);
   STANSARD_->setObjectName(QStringLiteral("STANSARD"));
-  STANSARD_->setGeometry(twips(45, 450, 1335, 1950));
-  label(box, QStringLiteral("شكل خلفية الورق"), twips(135, 2520, 1185, 195))
+  STANSARD_->setGeometry(dialogRect(45, 450, 1335, 1950));
+  label(box, QStringLiteral("شكل خلفية الورق"), dialogRect(135, 2520, 1185, 195))
       ->setObjectName(QStringLiteral("Label2"));
 
   struct Place {
@@ -141,7 +137,7 @@ void SubOptionDialog::buildBackFrame() {
   for (const Place& p : places) {
     auto* picture = new QLabel(box);
     picture->setObjectName(QStringLiteral("Image1_%1").arg(p.index));
-    picture->setGeometry(twips(p.left, p.top, 840, 1215));
+    picture->setGeometry(dialogRect(p.left, p.top, 840, 1215));
     picture->setPixmap(backPixmap(backPictureOf(p.index), picture->size()));
     picture->setCursor(Qt::PointingHandCursor);
     picture->installEventFilter(this);
@@ -152,10 +148,10 @@ void SubOptionDialog::buildBackFrame() {
 
 void SubOptionDialog::buildSpeedFrame() {
   QGroupBox* box =
-      frame(this, "Frame3", QStringLiteral(" سرعة اللعب ... "), twips(135, 3120, 3525, 1095));
+      frame(this, "Frame3", QStringLiteral(" سرعة اللعب ... "), dialogRect(135, 3120, 3525, 1095));
   HS_SPEED_ = new QScrollBar(Qt::Horizontal, box);
   HS_SPEED_->setObjectName(QStringLiteral("HS_SPEED"));
-  HS_SPEED_->setGeometry(twips(225, 315, 3030, 240));
+  HS_SPEED_->setGeometry(dialogRect(225, 315, 3030, 240));
   HS_SPEED_->setLayoutDirection(Qt::RightToLeft);  // fast at the right end
   QPalette plain = HS_SPEED_->palette();           // arrows in black, not the caption's blue
   for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
@@ -176,27 +172,27 @@ void SubOptionDialog::buildSpeedFrame() {
                            QStringLiteral("متوسط")};
   const int scaleLeft[] = {2925, 90, 1455};
   for (int i = 0; i < 3; ++i) {
-    label(box, scale[i], twips(scaleLeft[i], 585, 500, 195))->setObjectName(scaleNames[i]);
+    label(box, scale[i], dialogRect(scaleLeft[i], 585, 500, 195))->setObjectName(scaleNames[i]);
   }
-  label(box, QStringLiteral("مقدار السرعة:               ثانية"), twips(540, 810, 1905, 195))
+  label(box, QStringLiteral("مقدار السرعة:               ثانية"), dialogRect(540, 810, 1905, 195))
       ->setObjectName(QStringLiteral("Label3_3"));
-  LBL_TIME_ = label(box, QStringLiteral("0"), twips(1185, 810, 90, 195));
+  LBL_TIME_ = label(box, QStringLiteral("0"), dialogRect(1185, 810, 90, 195));
   LBL_TIME_->setObjectName(QStringLiteral("LBL_TIME"));
   setTextColour(LBL_TIME_, red());
   clearCaption(box);
 }
 
 void SubOptionDialog::buildNamesFrame() {
-  QGroupBox* box =
-      frame(this, "Frame2", QStringLiteral(" أسماء اللاعبين ... "), twips(3870, 3127, 3525, 1095));
-  label(box, QStringLiteral("اللاعب الأول:"), twips(2550, 270, 900, 285))
+  QGroupBox* box = frame(this, "Frame2", QStringLiteral(" أسماء اللاعبين ... "),
+                         dialogRect(3870, 3127, 3525, 1095));
+  label(box, QStringLiteral("اللاعب الأول:"), dialogRect(2550, 270, 900, 285))
       ->setObjectName(QStringLiteral("Label1_0"));
-  label(box, QStringLiteral("اللاعب الثاني :"), twips(2430, 630, 1020, 285))
+  label(box, QStringLiteral("اللاعب الثاني :"), dialogRect(2430, 630, 1020, 285))
       ->setObjectName(QStringLiteral("Label1_1"));
   for (int i = 1; i <= 2; ++i) {
     auto* edit = new QLineEdit(QString::fromStdString(form_.TXT_NAME(i)), box);
     edit->setObjectName(QStringLiteral("TXT_NAME_%1").arg(i));
-    edit->setGeometry(twips(270, i == 1 ? 270 : 630, 1860, 285));
+    edit->setGeometry(dialogRect(270, i == 1 ? 270 : 630, 1860, 285));
     growToFit(edit, lineHeight(edit) + 2);
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this,
@@ -208,14 +204,14 @@ void SubOptionDialog::buildNamesFrame() {
 
 void SubOptionDialog::buildLevelFrame() {
   QGroupBox* box = frame(this, "Frame5", QStringLiteral(" مســتوى اللعــــب ..."),
-                         twips(3870, 4320, 3525, 1050));
+                         dialogRect(3870, 4320, 3525, 1050));
   const QString captions[] = {QStringLiteral("عــــادي. (للمبدئيـــــن)."),
                               QStringLiteral("متوســط. (للمتقدميـــن)."),
                               QStringLiteral("جيـــــــد. (للمحترفيــن).")};
   for (int level = 1; level <= 3; ++level) {
     auto* option = new QRadioButton(captions[level - 1], box);
     option->setObjectName(QStringLiteral("Option1_%1").arg(level));
-    option->setGeometry(twips(1575, 270 * level, 1860, 195));
+    option->setGeometry(dialogRect(1575, 270 * level, 1860, 195));
     setTextColour(option, red());
     growToFit(option, lineHeight(option));
     // The level changes at once, OK or not.
@@ -228,10 +224,10 @@ void SubOptionDialog::buildLevelFrame() {
 
 void SubOptionDialog::buildTargetFrame() {
   QGroupBox* box =
-      frame(this, "Frame4", QStringLiteral("نقاط الربح"), twips(2280, 4320, 1485, 1050));
+      frame(this, "Frame4", QStringLiteral("نقاط الربح"), dialogRect(2280, 4320, 1485, 1050));
   Combo1_ = new QComboBox(box);
   Combo1_->setObjectName(QStringLiteral("Combo1"));
-  Combo1_->setGeometry(twips(2520 - 2280, 4800 - 4320, 975, 315));
+  Combo1_->setGeometry(dialogRect(2520 - 2280, 4800 - 4320, 975, 315));
   Combo1_->setEditable(true);
   Combo1_->setInsertPolicy(QComboBox::NoInsert);
   for (const char* points : {"51", "101", "201", "301", "401", "501", "601"}) {
@@ -254,7 +250,7 @@ void SubOptionDialog::buildTargetFrame() {
 void SubOptionDialog::showSeconds() {
   LBL_TIME_->setText(QString::fromStdString(form_.LBL_TIME));
   LBL_TIME_->adjustSize();
-  LBL_TIME_->move((1185 + 90 / 2) / 15 - LBL_TIME_->width() / 2, LBL_TIME_->y());
+  LBL_TIME_->move(dialogPixels(1185 + 90 / 2) - LBL_TIME_->width() / 2, LBL_TIME_->y());
 }
 
 void SubOptionDialog::showPreview() {

@@ -12,6 +12,7 @@
 
 #include "game/card_library.h"
 #include "ui/card_art.h"
+#include "ui/twips.h"
 
 namespace qorza {
 
@@ -20,7 +21,6 @@ struct Game;
 // The table measures 9480 x 6435 twips: 632 x 429 pixels at 15 twips each.
 inline constexpr int kTableTwipsWidth = 9480;
 inline constexpr int kTableTwipsHeight = 6435;
-inline constexpr int kTwipsPerPixel = 15;
 
 // Twips to pixels: a uniform scale and the place of the table's corner.
 struct TwipsTransform {
