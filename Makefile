@@ -2,9 +2,11 @@
 # make test:  the same, then every test, then the sanitizer run (make check)
 # make check: logic, tools and their tests under AddressSanitizer + UBSan
 # make install PREFIX=...: install the game; make deb: build a .deb
+# On a bare machine ./qorza does the same and first installs make itself.
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+DEB_BUILD ?= build-deb
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
@@ -12,11 +14,17 @@ CMAKE_FLAGS ?=
 
 all: build
 
+# Playing and installing need the build tools and Qt; the tests need more.
+DEPS ?= run
+test check: DEPS = test
+WITH_TESTS = $(if $(filter test,$(DEPS)),ON,OFF)
+
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh $(DEPS)
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DQORZA_BUILD_UI=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DQORZA_BUILD_UI=ON \
+	  -DBUILD_TESTING=$(WITH_TESTS) -DQORZA_BUILD_TOOLS=$(WITH_TESTS) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -36,11 +44,17 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-deb: build
-	cd $(BUILD) && cpack -G DEB
+# The .deb is built apart, with Debian's hardening flags.
+deb: deps
+	eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"; \
+	cmake -S . -B $(DEB_BUILD) -G Ninja -DQORZA_BUILD_UI=ON -DBUILD_TESTING=OFF \
+	  -DQORZA_BUILD_TOOLS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$$CPPFLAGS $$CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$$LDFLAGS"
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	cd $(DEB_BUILD) && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_BUILD)

@@ -1,14 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's entry point: the Qt application in Arabic, right to left, and
 // the start-up from the splash window.
 #include <QApplication>
+#include <QIcon>
 
 #include "ui/fonts.h"
 #include "ui/game_app.h"
 
+namespace {
+
+// How the desktop knows the game: the window class "qorza" matches the
+// launcher's StartupWMClass, the desktop file name its id (Wayland's app id).
+void identifyApplication() {
+  QApplication::setApplicationName(QStringLiteral("qorza"));
+  QApplication::setApplicationVersion(QStringLiteral(QORZA_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorza.qorza"));
+  QApplication::setWindowIcon(
+      QIcon::fromTheme(QStringLiteral("io.github.qorza.qorza"),
+                       QIcon(QStringLiteral(":/icons/io.github.qorza.qorza.svg"))));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   qorza::startStartupClock();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("qorza"));
+  identifyApplication();
   qorza::configureApplication(app);
   qorza::GameApp game;
   game.start();
