@@ -193,7 +193,9 @@ TEST(ScriptOptions, OptionsActLikeTheDialogsOk) {
   EXPECT_EQ(g.Label1(1).Caption, "2");
 }
 
-TEST(ScriptOptions, NewKeepsTheSettingsAndStartsAFreshMatch) {
+// The dialog opens at the normal variant whatever deck was in play, and
+// keeps the hand size, level and name.
+TEST(ScriptOptions, NewStartsAFreshMatchFromTheNormalVariant) {
   std::ostringstream out;
   ScriptSession s(out, "/snd/");
   Game& g = s.game();
@@ -202,13 +204,13 @@ TEST(ScriptOptions, NewKeepsTheSettingsAndStartsAFreshMatch) {
   s.execute(ScriptLine("set RoundCount1 3"));
   s.execute(ScriptLine("set TXT_NAME 0"));
   s.execute(ScriptLine("new"));
-  EXPECT_EQ(g.DeckSize, 44);
+  EXPECT_EQ(g.DeckSize, 52);
   EXPECT_EQ(g.HandSize, 4);
   EXPECT_EQ(g.SkillLevel, 1);
   EXPECT_EQ(g.PlayerName(1), "Sami");
   EXPECT_EQ(g.ScoreTable(1), 0);
   EXPECT_EQ(g.RoundCount1, 0);
-  EXPECT_EQ(g.TXT_NAME.Text, "32");
+  EXPECT_EQ(g.TXT_NAME.Text, "40");
   EXPECT_EQ(g.DealtCount, 12);
 }
 
