@@ -11,20 +11,32 @@ packages=(
   fonts-noto-core
   xvfb xauth imagemagick xdotool sox python3
   desktop-file-utils appstream
+  clang libclang-rt-14-dev locales
 )
+
+# A comma-decimal locale for the tests that numbers read the same everywhere.
+need_locale() {
+  ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'
+}
 
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=""
 if [[ $(id -u) -ne 0 ]]; then
   sudo="sudo"
 fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if need_locale; then
+  echo "Generating the de_DE.UTF-8 locale"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
