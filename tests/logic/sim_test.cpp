@@ -205,5 +205,29 @@ TEST(SimOptions, CommandLine) {
   EXPECT_EQ(*bench.options.expectSignature, 18446744073709551615ull);
 }
 
+// Counts past what a run can take, a value missing, an option twice or two
+// that exclude each other: each is refused, none silently dropped.
+TEST(SimOptions, RefusesWhatItCannotDo) {
+  const std::vector<std::vector<std::string>> refused = {{"--deals", "18446744073709551615"},
+                                                         {"--deals", "9223372036854775808"},
+                                                         {"--deals", "0"},
+                                                         {"--matches", "-3"},
+                                                         {"--deals", "5", "--matches", "2"},
+                                                         {"--deals", "5", "--deals", "6"},
+                                                         {"--fuzz", "1000000001"},
+                                                         {"--seed", "18446744073709551616"},
+                                                         {"--target", "abc"},
+                                                         {"--target", "0"},
+                                                         {"--deals"},
+                                                         {"--json", "--json"}};
+  for (const auto& args : refused) {
+    EXPECT_FALSE(parseSimOptions(args).error.empty()) << ::testing::PrintToString(args);
+  }
+  const auto most = parseSimOptions({"--deals", "1000000000", "--fuzz", "0", "--target", "250"});
+  EXPECT_TRUE(most.error.empty()) << most.error;
+  EXPECT_EQ(most.options.deals, 1000000000);
+  EXPECT_EQ(most.options.target, "250");
+}
+
 }  // namespace
 }  // namespace qorza::sim
