@@ -87,7 +87,10 @@ long long roundHalfEven(double value) {
   if (std::isnan(value)) {
     return 0;
   }
-  const double below = std::floor(std::fmax(-bound, std::fmin(bound, value)));
+  if (std::fabs(value) >= bound) {
+    return static_cast<long long>(std::copysign(bound, value));
+  }
+  const double below = std::floor(value);
   const double fraction = value - below;
   auto whole = static_cast<long long>(below);
   if (fraction > 0.5 || (fraction == 0.5 && whole % 2 != 0)) {
