@@ -1,6 +1,5 @@
 // The script's `set NAME VALUE`: counter texts, numeric settings, names, the
 // match target and the sound switch.
-#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
@@ -31,7 +30,7 @@ using NumberRef = std::function<int&(Game&)>;
 struct NumberSetting {
   NumberRef ref;
   std::function<std::pair<int, int>(const Game&)> range;
-  std::vector<int> only = {};  // when not empty, the only values allowed
+  bool endsOnly = false;  // only the two ends of the range, nothing between
 };
 
 std::function<std::pair<int, int>(const Game&)> fixed(int lo, int hi) {
@@ -57,15 +56,10 @@ void checkText(const std::string& name, const std::string& value) {
 
 void checkNumber(const std::string& name, const NumberSetting& setting, const Game& g, int value) {
   const auto [lo, hi] = setting.range(g);
-  bool allowed = value >= lo && value <= hi;
-  if (!setting.only.empty()) {
-    allowed = std::find(setting.only.begin(), setting.only.end(), value) != setting.only.end();
-  }
+  const bool allowed = setting.endsOnly ? value == lo || value == hi : value >= lo && value <= hi;
   if (!allowed) {
-    throw ScriptError(name + " takes " +
-                      (setting.only.empty() ? std::to_string(lo) + ".." + std::to_string(hi)
-                                            : std::to_string(lo) + " or " + std::to_string(hi)) +
-                      ", not " + std::to_string(value));
+    throw ScriptError(name + " takes " + std::to_string(lo) + (setting.endsOnly ? " or " : "..") +
+                      std::to_string(hi) + ", not " + std::to_string(value));
   }
 }
 
@@ -91,8 +85,8 @@ const std::map<std::string, TextRef>& textSettings() {
 
 const std::map<std::string, NumberSetting>& numberSettings() {
   static const std::map<std::string, NumberSetting> settings = {
-      {"DeckSize", {[](Game& g) -> int& { return g.DeckSize; }, fixed(44, 52), {44, 52}}},
-      {"HandSize", {[](Game& g) -> int& { return g.HandSize; }, fixed(4, 6), {4, 6}}},
+      {"DeckSize", {[](Game& g) -> int& { return g.DeckSize; }, fixed(44, 52), true}},
+      {"HandSize", {[](Game& g) -> int& { return g.HandSize; }, fixed(4, 6), true}},
       {"SkillLevel", {[](Game& g) -> int& { return g.SkillLevel; }, fixed(1, 3)}},
       {"DelayMs", {[](Game& g) -> int& { return g.DelayMs; }, fixed(0, 3000)}},
       {"TurnInHand",
