@@ -9,7 +9,7 @@ namespace qorza::sim {
 const char* const kUsage =
     "usage: qorza-sim [--deals N | --matches N] [--seed S] [--variant 52/6|52/4|44/4|all]\n"
     "                 [--level 1|2|3|all] [--p1 random|greedy|level1|level2|level3|all]\n"
-    "                 [--target TEXT] [--json] [--fuzz N] [--no-progress]\n"
+    "                 [--target N] [--json] [--fuzz N] [--no-progress]\n"
     "       qorza-sim --bench [--expect-signature N]\n";
 
 namespace {
