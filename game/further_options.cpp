@@ -49,7 +49,7 @@ std::string secondsText(int delayMs) {
 }
 
 int delayOfSecondsText(std::string_view text) {
-  return static_cast<int>(roundHalfEven(numberOf(text) * 1000));
+  return static_cast<int>(roundHalfEven(withinLimit(numberOf(text) * 1000)));
 }
 
 void HS_SPEED_Change(SubOptionForm& form, int value) {

@@ -2,53 +2,94 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
+#include <stdexcept>
 
 namespace qorza {
 
-double numberOf(std::string_view text) {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of the leading decimal number at the start of text: digits with
+// at most one "."; 0 when it holds no digit.
+std::size_t leadingNumberLength(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-    ++i;
-  }
-  std::string number;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-    number += text[i++];
-  }
   bool seenPoint = false;
   bool seenDigit = false;
   for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9') {
-      number += c;
+    if (isDigit(text[i])) {
       seenDigit = true;
-    } else if (c == '.' && !seenPoint) {
-      number += c;
+    } else if (text[i] == '.' && !seenPoint) {
       seenPoint = true;
     } else {
       break;
     }
   }
-  if (!seenDigit) {
+  return seenDigit ? i : 0;
+}
+
+// A number from_chars cannot hold: huge when a digit other than 0 comes
+// before the point, else too small to tell from 0.
+double outOfRange(std::string_view digits) {
+  const std::string_view whole = digits.substr(0, digits.find('.'));
+  const bool huge = whole.find_first_not_of('0') != std::string_view::npos;
+  return huge ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
+}  // namespace
+
+double numberOf(std::string_view text) {
+  std::size_t i = text.find_first_not_of(" \t");
+  if (i == std::string_view::npos) {
     return 0.0;
   }
-  return std::strtod(number.c_str(), nullptr);
+  double sign = 1.0;
+  if (text[i] == '-' || text[i] == '+') {
+    sign = text[i++] == '-' ? -1.0 : 1.0;
+  }
+  const std::string_view digits = text.substr(i, leadingNumberLength(text.substr(i)));
+  if (digits.empty()) {
+    return 0.0;
+  }
+  double value = 0.0;
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                      std::chars_format::fixed);
+  if (result.ec == std::errc::result_out_of_range) {
+    value = outOfRange(digits);
+  }
+  return sign * value;
 }
 
 std::string numeral(double value) {
   if (value == 0.0) {
     return "0";  // also folds a negative zero
   }
-  if (value == std::floor(value) && std::fabs(value) < 1e15) {
-    return std::to_string(static_cast<long long>(value));
-  }
-  char buffer[64];
+  // Room for the widest double written without an exponent.
+  char buffer[std::numeric_limits<double>::max_exponent10 + 32];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (result.ec != std::errc()) {
+    throw std::invalid_argument("no decimal text for a counter value");
+  }
   return std::string(buffer, result.ptr);
 }
 
+double withinLimit(double value) {
+  if (std::isnan(value)) {
+    return 0.0;
+  }
+  return std::fmax(-kNumberLimit, std::fmin(kNumberLimit, value));
+}
+
 long long roundHalfEven(double value) {
+  constexpr double bound = 4611686018427387904.0;  // 2^62, exact in a double
+  if (std::isnan(value)) {
+    return 0;
+  }
+  if (std::fabs(value) >= bound) {
+    return static_cast<long long>(std::copysign(bound, value));
+  }
   const double below = std::floor(value);
   const double fraction = value - below;
   auto whole = static_cast<long long>(below);
@@ -60,6 +101,10 @@ long long roundHalfEven(double value) {
 
 long long wholeNumberOf(std::string_view text) { return roundHalfEven(numberOf(text)); }
 
-std::string addToCounter(std::string_view text, double n) { return numeral(numberOf(text) + n); }
+int scoreOf(double value) { return static_cast<int>(roundHalfEven(withinLimit(value))); }
+
+std::string addToCounter(std::string_view text, double n) {
+  return numeral(withinLimit(numberOf(text) + n));
+}
 
 }  // namespace qorza

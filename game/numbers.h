@@ -1,5 +1,6 @@
 // How the table's counters are read and written: they hold text, read by the
-// leading-number rule and written back as plain decimal text.
+// leading-number rule and written back as plain decimal text. Both ways use
+// "." before a fraction whatever the user's locale.
 #pragma once
 
 #include <string>
@@ -7,20 +8,33 @@
 
 namespace qorza {
 
+// Counters and scores stay within plus or minus this: a sum that would pass
+// it is held at it, so no value ever wraps or leaves an int.
+inline constexpr double kNumberLimit = 1e9;
+
 // Leading blanks skipped, then an optional sign and the longest leading
-// decimal number (digits with at most one "."); anything else reads 0.
+// decimal number (digits with at most one "."); anything else reads 0. A
+// number too large for a double reads as an infinity of its sign.
 double numberOf(std::string_view text);
 
-// Plain decimal text: "12", "12.5", "-8"; no exponent for game-sized values.
+// Plain decimal text: "12", "12.5", "-8"; no exponent.
 std::string numeral(double value);
 
-// Nearest whole number, an exact half going to the even neighbour.
+// value held within plus or minus kNumberLimit; not-a-number gives 0.
+double withinLimit(double value);
+
+// Nearest whole number, an exact half going to the even neighbour; a value
+// past plus or minus 2^62 (or infinite) gives that bound, not-a-number 0.
 long long roundHalfEven(double value);
 
 // numberOf followed by roundHalfEven, for counters that hold whole numbers.
 long long wholeNumberOf(std::string_view text);
 
-// Adds n to the number a counter text holds and returns the new text.
+// A score: value rounded half to even, held within the limit.
+int scoreOf(double value);
+
+// Adds n to the number a counter text holds and returns the new text, held
+// within the limit.
 std::string addToCounter(std::string_view text, double n);
 
 }  // namespace qorza

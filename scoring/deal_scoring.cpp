@@ -9,11 +9,11 @@ namespace qorza {
 namespace {
 
 // The Qorza worth and card points of player p, added in double precision,
-// rounded half to even.
+// rounded half to even; the score stays within the counters' limit.
 void addDealPoints(Game& g, int p) {
   const double sum =
       g.ScoreTable(p) + numberOf(g.txt_qorza(p).Text) + numberOf(g.TXT_POINT(p).Text);
-  g.ScoreTable(p) = static_cast<int>(roundHalfEven(sum));
+  g.ScoreTable(p) = scoreOf(sum);
 }
 
 // Three points for the larger heap of captured cards; none on equal heaps.
@@ -21,9 +21,9 @@ void addCardBonus(Game& g) {
   const double cards1 = numberOf(g.TXT_CARD(1).Text);
   const double cards2 = numberOf(g.TXT_CARD(2).Text);
   if (cards2 > cards1) {
-    g.ScoreTable(2) += 3;
+    g.ScoreTable(2) = scoreOf(g.ScoreTable(2) + 3.0);
   } else if (cards1 > cards2) {
-    g.ScoreTable(1) += 3;
+    g.ScoreTable(1) = scoreOf(g.ScoreTable(1) + 3.0);
   }
 }
 

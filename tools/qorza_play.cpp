@@ -1,4 +1,5 @@
 // qorza-play: plays a script of commands headless and prints the state.
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -20,6 +21,8 @@ std::string executableFolder(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The user's locale, as the game window adopts it: scripts run as games do.
+  std::setlocale(LC_ALL, "");
   if (argc > 2) {
     std::cerr << "usage: qorza-play [SCRIPT]\n";
     return 2;

@@ -2,12 +2,15 @@
 // invariant checked; strength tables, fuzzing and a regression signature.
 #include <unistd.h>
 
+#include <clocale>
 #include <iostream>
 
 #include "tools/sim/sim_options.h"
 #include "tools/sim/sim_run.h"
 
 int main(int argc, char** argv) {
+  // The user's locale, as the game window adopts it.
+  std::setlocale(LC_ALL, "");
   const std::vector<std::string> args(argv + 1, argv + argc);
   for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+#include <string>
+
 namespace qorza {
 namespace {
 
@@ -34,6 +38,40 @@ TEST(CounterText, HalvesRoundToEven) {
   EXPECT_EQ(roundHalfEven(2.4999), 2);
   EXPECT_EQ(roundHalfEven(2.6), 3);
   EXPECT_EQ(wholeNumberOf("101"), 101);
+}
+
+// Under a comma-decimal locale (as the game window adopts the user's) a
+// Jack's 12.5 still reads and writes with its point. The locale comes with
+// the project's installer; a missing one fails here rather than passing
+// unseen.
+TEST(CounterText, ReadsAndWritesThePointUnderACommaLocale) {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "run scripts/install-deps.sh";
+  EXPECT_EQ(numberOf("12.5"), 12.5);
+  EXPECT_EQ(numberOf("12,5"), 12);
+  EXPECT_EQ(numeral(12.5), "12.5");
+  EXPECT_EQ(addToCounter("12.5", 12.5), "25");
+  std::setlocale(LC_ALL, before.c_str());
+}
+
+// Texts too long for any int or double, and sums past the limit: every
+// value stays defined and within plus or minus a billion.
+TEST(CounterText, HugeValuesStayDefinedAndWithinTheLimit) {
+  const std::string huge = "1" + std::string(400, '0');
+  EXPECT_EQ(numberOf(huge), HUGE_VAL);
+  EXPECT_EQ(numberOf("-" + huge), -HUGE_VAL);
+  EXPECT_EQ(numberOf("0." + std::string(400, '0') + "1"), 0);
+  EXPECT_EQ(addToCounter(huge, 2), "1000000000");
+  EXPECT_EQ(addToCounter("999999999", 12.5), "1000000000");
+  EXPECT_EQ(addToCounter("-999999999", -3), "-1000000000");
+  const std::string wide = numeral(1e300);
+  EXPECT_EQ(wide.size(), 301u);
+  EXPECT_EQ(wide.find_first_not_of("0123456789"), std::string::npos) << wide;
+  EXPECT_EQ(roundHalfEven(1e20), 4611686018427387904LL);
+  EXPECT_EQ(roundHalfEven(-HUGE_VAL), -4611686018427387904LL);
+  EXPECT_EQ(roundHalfEven(NAN), 0);
+  EXPECT_EQ(scoreOf(1e20), 1000000000);
+  EXPECT_EQ(scoreOf(-1e20), -1000000000);
 }
 
 }  // namespace

@@ -94,6 +94,23 @@ TEST_F(ScoringFixture, HalfPointsRoundToTheEvenNeighbour) {
   EXPECT_EQ(text(lastShown(), 2, 2), "16");
 }
 
+// Scores never wrap: a huge Qorza worth or the card bonus at the edge holds
+// the score at a billion.
+TEST_F(ScoringFixture, ScoresStopAtTheLimitInsteadOfWrapping) {
+  platform.target = "2000000000";  // no match end: the scores stay to be read
+  g.ScoreTable(1) = 999999999;
+  g.ScoreTable(2) = 5;
+  endDeal({"0", "0", "30", "100000000000000000000", "0", "20"});
+  EXPECT_EQ(g.ScoreTable(1), 1000000000);
+  EXPECT_EQ(g.ScoreTable(2), 1000000000);
+  EXPECT_EQ(text(lastShown(), 1, 1), "1000000000");
+  g.ScoreTable(1) = -1000000000;
+  g.ScoreTable(2) = -999999999;
+  endDeal({"-5", "0", "20", "-7", "0", "20"});
+  EXPECT_EQ(g.ScoreTable(1), -1000000000);
+  EXPECT_EQ(g.ScoreTable(2), -1000000000);
+}
+
 TEST_F(ScoringFixture, GridShowsRunningScoresDealByDealWhileTheWindowIsHidden) {
   endDealWorth(10, 4);
   const ResultsWindowModel& first = lastShown();

@@ -65,6 +65,77 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"set SoundOn 2", "0 or 1"}, BadLine{"dump now", "arguments"},
                       BadLine{"seed -1", "outside"}));
 
+// Values the game cannot hold are refused where they are set.
+INSTANTIATE_TEST_SUITE_P(
+    ValuesOutsideTheGame, ScriptErrors,
+    ::testing::Values(BadLine{"set DeckSize 2", "DeckSize takes 44 or 52, not 2"},
+                      BadLine{"set HandSize 5", "HandSize takes 4 or 6"},
+                      BadLine{"set SkillLevel 0", "SkillLevel takes 1..3"},
+                      BadLine{"set DelayMs -1", "DelayMs takes 0..3000"},
+                      BadLine{"set TurnInHand 6", "TurnInHand takes 0..5"},
+                      BadLine{"set DealtCount 53", "DealtCount takes 0..52"},
+                      BadLine{"set CardImgNext1 12", "CardImgNext1 takes 1..11"},
+                      BadLine{"set QorzaImgNext2 7", "QorzaImgNext2 takes 1..6"},
+                      BadLine{"set RoundCount1 10000", "RoundCount1 takes 0..9999"},
+                      BadLine{"set ScoreTable1 2147483647", "takes -1000000000..1000000000"},
+                      BadLine{"set ScoreTable2 9999999999", "not a whole number"},
+                      BadLine{"set txt_qorza1 1000000001", "holds numbers from -1000000000"},
+                      BadLine{"set TXT_NAME -10000000000", "holds numbers"},
+                      BadLine{"set PlayerName1 Sam\xff", "UTF-8"},
+                      BadLine{"set TXT_CARD2 \xc3", "UTF-8"},
+                      BadLine{"options 52 6 2 \xed\xa0\x80", "not UTF-8"},
+                      BadLine{"table 5S 5S 5S", "'5S' is given twice"},
+                      BadLine{"hand1 JS - JS", "twice"},
+                      BadLine{"p1 1", "hand position 1 holds no card"}));
+
+struct BadScript {
+  const char* script;
+  int line;
+  const char* message;
+};
+
+class ScriptRefusals : public ::testing::TestWithParam<BadScript> {};
+
+// States no game can reach are refused before the logic plays on them.
+TEST_P(ScriptRefusals, StopWithStatusTwoNamingTheLine) {
+  const ScriptRun r = run(std::string("options 52 6 2\nseed 3\ndeal\n") + GetParam().script);
+  EXPECT_EQ(r.status, 2);
+  const std::string line = "line " + std::to_string(GetParam().line) + ": ";
+  EXPECT_EQ(r.errors.rfind("qorza-play: " + line, 0), 0u) << r.errors;
+  EXPECT_NE(r.errors.find(GetParam().message), std::string::npos) << r.errors;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UnreachableStates, ScriptRefusals,
+    ::testing::Values(
+        BadScript{"table 5S 9D\nhand1 9D 7H\n", 5, "9D is already on the table"},
+        BadScript{"hand2 AS\nhand1 4H AS\n", 5, "AS is already in another hand"},
+        BadScript{"table AH\nhand1 AS\nset CardImgNext1 11\np1 1\n", 7,
+                  "do not fit on a point strip"},
+        BadScript{"set CardImgNext2 10\ntable AH JH\nhand2 AS\np2\n", 7, "do not fit"},
+        BadScript{"set TurnInHand 5\nset HandSize 4\nclick 1\n", 6,
+                  "TurnInHand 5 is not below HandSize 4"},
+        BadScript{"set DealtCount 44\nclick 1\n", 5, "leaves no whole hands"},
+        BadScript{"set DeckSize 44\nkey 49\n", 5, "hands of 4, not 6"},
+        BadScript{"set DeckSize 44\ndeal\n", 5, "a 44-card deck is dealt in hands of 4"}));
+
+// Error lines never carry control characters or overlong words to the
+// terminal: the bad line is shown escaped and cut short.
+TEST(ScriptErrors, ErrorLinesAreEscapedAndCutShort) {
+  const ScriptRun escaped = run("table \x1b[2J\x07 5S\n");
+  EXPECT_EQ(escaped.status, 2);
+  EXPECT_NE(escaped.errors.find("bad card '\\x1b[2J\\x07'"), std::string::npos) << escaped.errors;
+  EXPECT_NE(escaped.errors.find("  table \\x1b[2J\\x07 5S\n"), std::string::npos);
+  const ScriptRun long_ = run("hand1 " + std::string(100000, 'Z') + "\n");
+  EXPECT_EQ(long_.status, 2);
+  EXPECT_LT(long_.errors.size(), 200u) << long_.errors;
+  EXPECT_NE(long_.errors.find("ZZZ..."), std::string::npos) << long_.errors;
+  for (const char c : escaped.errors + long_.errors) {
+    EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+  }
+  EXPECT_EQ(shownText("سلمى \xc2\x9b \xff"), "سلمى \\xc2\\x9b \\xff");
+}
+
 TEST(ScriptErrors, QueensCannotJoinAHomsiDeck) {
   const ScriptRun r = run("options 44 4 2\ndeck QS\n");
   EXPECT_EQ(r.status, 2);
@@ -193,7 +264,9 @@ TEST(ScriptOptions, OptionsActLikeTheDialogsOk) {
   EXPECT_EQ(g.Label1(1).Caption, "2");
 }
 
-TEST(ScriptOptions, NewKeepsTheSettingsAndStartsAFreshMatch) {
+// The dialog opens at the normal variant whatever deck was in play, and
+// keeps the hand size, level and name.
+TEST(ScriptOptions, NewStartsAFreshMatchFromTheNormalVariant) {
   std::ostringstream out;
   ScriptSession s(out, "/snd/");
   Game& g = s.game();
@@ -202,13 +275,13 @@ TEST(ScriptOptions, NewKeepsTheSettingsAndStartsAFreshMatch) {
   s.execute(ScriptLine("set RoundCount1 3"));
   s.execute(ScriptLine("set TXT_NAME 0"));
   s.execute(ScriptLine("new"));
-  EXPECT_EQ(g.DeckSize, 44);
+  EXPECT_EQ(g.DeckSize, 52);
   EXPECT_EQ(g.HandSize, 4);
   EXPECT_EQ(g.SkillLevel, 1);
   EXPECT_EQ(g.PlayerName(1), "Sami");
   EXPECT_EQ(g.ScoreTable(1), 0);
   EXPECT_EQ(g.RoundCount1, 0);
-  EXPECT_EQ(g.TXT_NAME.Text, "32");
+  EXPECT_EQ(g.TXT_NAME.Text, "40");
   EXPECT_EQ(g.DealtCount, 12);
 }
 

@@ -14,7 +14,8 @@ void HeadlessPlatform::playSound(const std::string& path) {
 }
 
 bool HeadlessPlatform::runNewGameDialog(Game& game) {
-  const NewGameChoice choice{game.DeckSize == 44, game.HandSize == 6, game.PlayerName(1)};
+  // The dialog starts at the normal variant whatever the deck in play.
+  const NewGameChoice choice{false, game.HandSize == 6, game.PlayerName(1)};
   return applyNewGameOptions(game, choice);
 }
 

@@ -17,8 +17,8 @@ class HeadlessPlatform : public Platform {
   void sleepMs(int /*ms*/) override {}
   void playSound(const std::string& path) override;
 
-  // The new-game dialog's OK with the game's current deck, hand size and
-  // name (the level is already the game's own).
+  // The new-game dialog's OK as it opens: the normal variant, the game's
+  // hand size and name (the level is already the game's own).
   bool runNewGameDialog(Game& game) override;
   // Keeps a copy of the window as shown; the logic runs its OK afterwards.
   void showResults(Game& game) override;

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace qorza::script {
 
@@ -13,5 +14,10 @@ namespace qorza::script {
 // logic itself fails. Nothing after a failing line runs.
 int runScript(std::istream& in, std::ostream& out, std::ostream& err,
               const std::string& soundFolder = "./");
+
+// text as an error message shows it: control characters and bytes that are
+// not UTF-8 written as \xNN, words cut short after 32 characters and the
+// whole cut after about 320, so no input drives the terminal.
+std::string shownText(std::string_view text);
 
 }  // namespace qorza::script

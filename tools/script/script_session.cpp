@@ -11,6 +11,7 @@
 #include "rules/player2/player2_play.h"
 #include "scoring/deal_scoring.h"
 #include "tools/script/card_notation.h"
+#include "tools/script/state_check.h"
 #include "tools/script/state_dump.h"
 
 namespace qorza::script {
@@ -45,18 +46,30 @@ void expectWords(const ScriptLine& line, std::size_t lo, std::size_t hi) {
   }
 }
 
-// The library indexes of the cards written from word 1 on ("-" is 0).
+// The library indexes of the cards written from word 1 on ("-" is 0), each
+// card at most once.
 std::vector<int> cardsOf(const ScriptLine& line, std::size_t most) {
   expectWords(line, 0, most);
   std::vector<int> cards;
+  std::set<int> seen;
   for (std::size_t i = 1; i < line.size(); ++i) {
     const auto card = parseSlotCard(line.word(i));
     if (!card) {
       throw ScriptError("bad card '" + line.word(i) + "'");
     }
+    if (*card != 0 && !seen.insert(*card).second) {
+      throw ScriptError("'" + line.word(i) + "' is given twice");
+    }
     cards.push_back(*card);
   }
   return cards;
+}
+
+// Plays only from a state a real game could reach.
+void requirePlayable(const Game& g) {
+  if (const auto error = unplayableState(g)) {
+    throw ScriptError(*error);
+  }
 }
 
 // Slot i takes library card index, or is hidden for 0; slots past the list
@@ -108,8 +121,12 @@ void ScriptSession::execute(const ScriptLine& line) {
     throw ScriptError("unknown command '" + command + "'");
   }
   expectWords(line, 0, 0);
-  if (command == "deal") return mnu_new_Click(game_);
-  if (command == "new") return mnu_new_real_Click(game_);
+  if (command == "p2") requirePlayable(game_);
+  if (command == "deal") return deal();
+  if (command == "new") {
+    scripted_.clear();
+    return mnu_new_real_Click(game_);
+  }
   if (command == "p2") return H2_player2(game_, 1);
   if (command == "results") return MNU_RESULTS_Click(game_);
   dump();
@@ -130,6 +147,9 @@ void ScriptSession::options(const ScriptLine& line) {
   }
   game_.SkillLevel = numberIn(line.word(3), 1, 3);
   const std::string name = line.size() > 4 ? line.restFrom(4) : game_.PlayerName(1);
+  if (!isUtf8(name)) {
+    throw ScriptError("the name is not UTF-8 text");
+  }
   applyNewGameOptions(game_, {deckSize == 44, handSize == 6, name});
 }
 
@@ -161,12 +181,42 @@ void ScriptSession::deck(const ScriptLine& line) {
   }
 }
 
+// The pictures shown in one place: the table, or hand 1 or 2.
+std::set<Picture> ScriptSession::shownIn(Place where) const {
+  std::set<Picture> shown;
+  for (int i = 1; i <= (where == Place::Table ? 10 : 6); ++i) {
+    if (where == Place::Table && game_.game(i).Visible) shown.insert(game_.game(i).Picture);
+    if (where == Place::Hand1 && game_.Player1(i).Visible) shown.insert(game_.Player1(i).Picture);
+    if (where == Place::Hand2 && game_.Player2(i).Visible) shown.insert(game_.Player02(i).Picture);
+  }
+  return shown;
+}
+
+// The cards a script gives for one place, none of them already in another
+// place the script has filled since the last deal. Places the deal filled
+// are not compared: scripts build a position over them.
+std::vector<int> ScriptSession::placed(const ScriptLine& line, Place where) {
+  const std::vector<int> cards = cardsOf(line, where == Place::Table ? 10 : 6);
+  for (const Place other : {Place::Table, Place::Hand1, Place::Hand2}) {
+    if (other == where || !scripted_.count(other)) continue;
+    const std::set<Picture> shown = shownIn(other);
+    for (const int index : cards) {
+      if (index != 0 && shown.count(game_.Image1(index).Picture)) {
+        throw ScriptError(pictureText(game_.Image1(index).Picture) + " is already " +
+                          (other == Place::Table ? "on the table" : "in another hand"));
+      }
+    }
+  }
+  scripted_.insert(where);
+  return cards;
+}
+
 void ScriptSession::table(const ScriptLine& line) {
-  fillSlots(game_, game_.game, cardsOf(line, 10));
+  fillSlots(game_, game_.game, placed(line, Place::Table));
 }
 
 void ScriptSession::hand1(const ScriptLine& line) {
-  fillSlots(game_, game_.Player1, cardsOf(line, 6));
+  fillSlots(game_, game_.Player1, placed(line, Place::Hand1));
   for (int i = 1; i <= 6; ++i) {
     game_.Player1(i).Enabled = true;
     game_.Label1(i).Visible = game_.Player1(i).Visible;
@@ -175,7 +225,7 @@ void ScriptSession::hand1(const ScriptLine& line) {
 
 // Player 2 holds the back in Player2 and the face in Player02.
 void ScriptSession::hand2(const ScriptLine& line) {
-  fillSlots(game_, game_.Player2, cardsOf(line, 6));
+  fillSlots(game_, game_.Player2, placed(line, Place::Hand2));
   for (int i = 1; i <= 6; ++i) {
     game_.Player02(i).Picture = game_.Player2(i).Picture;
     game_.Player02(i).Visible = game_.Player2(i).Visible;
@@ -183,20 +233,39 @@ void ScriptSession::hand2(const ScriptLine& line) {
   }
 }
 
+// A new deal needs hand sizes its deck can deal.
+void ScriptSession::deal() {
+  if (game_.DeckSize == 44 && game_.HandSize != 4) {
+    throw ScriptError("a 44-card deck is dealt in hands of 4");
+  }
+  scripted_.clear();
+  mnu_new_Click(game_);
+}
+
 void ScriptSession::click(const ScriptLine& line) {
   expectWords(line, 1, 1);
-  Player1_Click(game_, numberIn(line.word(1), 1, 6));
+  const int position = numberIn(line.word(1), 1, 6);
+  requirePlayable(game_);
+  Player1_Click(game_, position);
 }
 
 void ScriptSession::key(const ScriptLine& line) {
   expectWords(line, 1, 2);
   const int shift = line.size() > 2 ? numberIn(line.word(2), 0, 7) : 0;
-  Form_KeyDown(game_, numberIn(line.word(1), 0, 255), shift);
+  const int code = numberIn(line.word(1), 0, 255);
+  requirePlayable(game_);
+  Form_KeyDown(game_, code, shift);
 }
 
+// The turn cycle plays only a card the hand shows; so does this command.
 void ScriptSession::p1(const ScriptLine& line) {
   expectWords(line, 1, 1);
-  H1_player1(game_, numberIn(line.word(1), 1, 6));
+  const int position = numberIn(line.word(1), 1, 6);
+  if (!game_.Player1(position).Visible) {
+    throw ScriptError("hand position " + line.word(1) + " holds no card");
+  }
+  requirePlayable(game_);
+  H1_player1(game_, position);
 }
 
 void ScriptSession::dump() { out_ << dumpState(game_, platform_).dump() << '\n'; }

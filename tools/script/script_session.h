@@ -4,8 +4,10 @@
 
 #include <memory>
 #include <ostream>
+#include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "game/game_state.h"
 #include "tools/script/headless_platform.h"
@@ -33,6 +35,10 @@ class ScriptSession {
   HeadlessPlatform& platform() { return platform_; }
 
  private:
+  enum class Place { Table, Hand1, Hand2 };
+  std::set<Picture> shownIn(Place where) const;
+  std::vector<int> placed(const ScriptLine& line, Place where);
+
   void options(const ScriptLine& line);
   void seed(const ScriptLine& line);
   void deck(const ScriptLine& line);
@@ -40,6 +46,7 @@ class ScriptSession {
   void hand1(const ScriptLine& line);
   void hand2(const ScriptLine& line);
   void set(const ScriptLine& line);
+  void deal();
   void click(const ScriptLine& line);
   void key(const ScriptLine& line);
   void p1(const ScriptLine& line);
@@ -50,6 +57,7 @@ class ScriptSession {
   HeadlessPlatform& platform_;
   Game& game_;
   std::ostream& out_;
+  std::set<Place> scripted_;  // places the script filled since the last deal
 };
 
 }  // namespace qorza::script

@@ -4,7 +4,9 @@
 #include <functional>
 #include <map>
 
+#include "game/numbers.h"
 #include "tools/script/script_session.h"
+#include "tools/script/state_check.h"
 
 namespace qorza::script {
 
@@ -22,6 +24,44 @@ int wholeNumber(const std::string& text) {
 
 using TextRef = std::function<std::string&(Game&, HeadlessPlatform&)>;
 using NumberRef = std::function<int&(Game&)>;
+
+// A whole-number setting and the values the game can hold in it; some
+// depend on the deck and hand in play.
+struct NumberSetting {
+  NumberRef ref;
+  std::function<std::pair<int, int>(const Game&)> range;
+  bool endsOnly = false;  // only the two ends of the range, nothing between
+};
+
+std::function<std::pair<int, int>(const Game&)> fixed(int lo, int hi) {
+  return [lo, hi](const Game&) { return std::pair{lo, hi}; };
+}
+
+constexpr int kScoreLimit = static_cast<int>(kNumberLimit);
+// Deals a match may have had; the results grid holds a row for each.
+constexpr int kRoundLimit = 9999;
+
+// Counters hold numbers within the limit; every text is UTF-8.
+void checkText(const std::string& name, const std::string& value) {
+  if (!isUtf8(value)) {
+    throw ScriptError(name + " takes UTF-8 text");
+  }
+  const bool counter = name.rfind("TXT_", 0) == 0 || name.rfind("txt_", 0) == 0;
+  const double number = numberOf(value);
+  if (counter && !(number >= -kNumberLimit && number <= kNumberLimit)) {
+    throw ScriptError(name + " holds numbers from -" + numeral(kNumberLimit) + " to " +
+                      numeral(kNumberLimit));
+  }
+}
+
+void checkNumber(const std::string& name, const NumberSetting& setting, const Game& g, int value) {
+  const auto [lo, hi] = setting.range(g);
+  const bool allowed = setting.endsOnly ? value == lo || value == hi : value >= lo && value <= hi;
+  if (!allowed) {
+    throw ScriptError(name + " takes " + std::to_string(lo) + (setting.endsOnly ? " or " : "..") +
+                      std::to_string(hi) + ", not " + std::to_string(value));
+  }
+}
 
 const std::map<std::string, TextRef>& textSettings() {
   static const std::map<std::string, TextRef> settings = {
@@ -43,22 +83,32 @@ const std::map<std::string, TextRef>& textSettings() {
   return settings;
 }
 
-const std::map<std::string, NumberRef>& numberSettings() {
-  static const std::map<std::string, NumberRef> settings = {
-      {"DeckSize", [](Game& g) -> int& { return g.DeckSize; }},
-      {"HandSize", [](Game& g) -> int& { return g.HandSize; }},
-      {"SkillLevel", [](Game& g) -> int& { return g.SkillLevel; }},
-      {"DelayMs", [](Game& g) -> int& { return g.DelayMs; }},
-      {"TurnInHand", [](Game& g) -> int& { return g.TurnInHand; }},
-      {"DealtCount", [](Game& g) -> int& { return g.DealtCount; }},
-      {"CardImgNext1", [](Game& g) -> int& { return g.CardImgNext1; }},
-      {"CardImgNext2", [](Game& g) -> int& { return g.CardImgNext2; }},
-      {"QorzaImgNext1", [](Game& g) -> int& { return g.QorzaImgNext1; }},
-      {"QorzaImgNext2", [](Game& g) -> int& { return g.QorzaImgNext2; }},
-      {"RoundCount1", [](Game& g) -> int& { return g.RoundCount1; }},
-      {"RoundCount2", [](Game& g) -> int& { return g.RoundCount2; }},
-      {"ScoreTable1", [](Game& g) -> int& { return g.ScoreTable(1); }},
-      {"ScoreTable2", [](Game& g) -> int& { return g.ScoreTable(2); }},
+const std::map<std::string, NumberSetting>& numberSettings() {
+  static const std::map<std::string, NumberSetting> settings = {
+      {"DeckSize", {[](Game& g) -> int& { return g.DeckSize; }, fixed(44, 52), true}},
+      {"HandSize", {[](Game& g) -> int& { return g.HandSize; }, fixed(4, 6), true}},
+      {"SkillLevel", {[](Game& g) -> int& { return g.SkillLevel; }, fixed(1, 3)}},
+      {"DelayMs", {[](Game& g) -> int& { return g.DelayMs; }, fixed(0, 3000)}},
+      {"TurnInHand",
+       {[](Game& g) -> int& { return g.TurnInHand; },
+        [](const Game& g) {
+          return std::pair{0, g.HandSize - 1};
+        }}},
+      {"DealtCount",
+       {[](Game& g) -> int& { return g.DealtCount; },
+        [](const Game& g) {
+          return std::pair{0, g.DeckSize};
+        }}},
+      {"CardImgNext1", {[](Game& g) -> int& { return g.CardImgNext1; }, fixed(1, 11)}},
+      {"CardImgNext2", {[](Game& g) -> int& { return g.CardImgNext2; }, fixed(1, 11)}},
+      {"QorzaImgNext1", {[](Game& g) -> int& { return g.QorzaImgNext1; }, fixed(1, 6)}},
+      {"QorzaImgNext2", {[](Game& g) -> int& { return g.QorzaImgNext2; }, fixed(1, 6)}},
+      {"RoundCount1", {[](Game& g) -> int& { return g.RoundCount1; }, fixed(0, kRoundLimit)}},
+      {"RoundCount2", {[](Game& g) -> int& { return g.RoundCount2; }, fixed(0, kRoundLimit)}},
+      {"ScoreTable1",
+       {[](Game& g) -> int& { return g.ScoreTable(1); }, fixed(-kScoreLimit, kScoreLimit)}},
+      {"ScoreTable2",
+       {[](Game& g) -> int& { return g.ScoreTable(2); }, fixed(-kScoreLimit, kScoreLimit)}},
   };
   return settings;
 }
@@ -72,6 +122,7 @@ void ScriptSession::set(const ScriptLine& line) {
   const std::string& name = line.word(1);
   const std::string value = line.restFrom(2);
   if (const auto text = textSettings().find(name); text != textSettings().end()) {
+    checkText(name, value);
     text->second(game_, platform_) = value;  // texts may be empty or hold blanks
     return;
   }
@@ -79,7 +130,9 @@ void ScriptSession::set(const ScriptLine& line) {
     throw ScriptError("'set " + name + "' takes one value");
   }
   if (const auto number = numberSettings().find(name); number != numberSettings().end()) {
-    number->second(game_) = wholeNumber(value);
+    const int whole = wholeNumber(value);
+    checkNumber(name, number->second, game_, whole);
+    number->second.ref(game_) = whole;
     return;
   }
   if (name == "SoundOn") {

@@ -1,13 +1,15 @@
 #include "tools/sim/sim_options.h"
 
 #include <charconv>
+#include <map>
+#include <set>
 
 namespace qorza::sim {
 
 const char* const kUsage =
     "usage: qorza-sim [--deals N | --matches N] [--seed S] [--variant 52/6|52/4|44/4|all]\n"
     "                 [--level 1|2|3|all] [--p1 random|greedy|level1|level2|level3|all]\n"
-    "                 [--target TEXT] [--json] [--fuzz N] [--no-progress]\n"
+    "                 [--target N] [--json] [--fuzz N] [--no-progress]\n"
     "       qorza-sim --bench [--expect-signature N]\n";
 
 namespace {
@@ -69,54 +71,85 @@ SimOptions benchOptions() {
   return o;
 }
 
+namespace {
+
+// The most deals, matches or fuzz states one run takes.
+constexpr unsigned long long kMostRuns = 1000000000;
+
+// One option's value read into the options; an error message, or empty.
+std::string readOption(const std::string& a, const std::string& value, SimOptions& o,
+                       std::map<std::string, std::string>& words) {
+  auto count = [&](long& into, unsigned long long least) -> std::string {
+    const auto n = number(value);
+    if (!n || *n < least || *n > kMostRuns) {
+      return a + " takes a whole number from " + std::to_string(least) + " to " +
+             std::to_string(kMostRuns);
+    }
+    into = static_cast<long>(*n);
+    return "";
+  };
+  if (a == "--deals") return count(o.deals, 1);
+  if (a == "--matches") return count(o.matches, 1);
+  if (a == "--fuzz") return count(o.fuzz, 0);
+  if (a == "--seed" || a == "--expect-signature") {
+    const auto n = number(value);
+    if (!n) return a + " takes a whole number from 0 to 18446744073709551615";
+    (a == "--seed" ? o.seed : o.expectSignature.emplace()) = *n;
+    return "";
+  }
+  if (a == "--target") {
+    const auto n = number(value);
+    if (!n || *n < 1 || *n > kMostRuns) return "--target takes a whole number from 1 to 1000000000";
+    o.target = value;
+    return "";
+  }
+  words[a] = value;
+  return "";
+}
+
+bool takesValue(const std::string& a) {
+  return a == "--deals" || a == "--matches" || a == "--fuzz" || a == "--seed" ||
+         a == "--expect-signature" || a == "--target" || a == "--variant" || a == "--level" ||
+         a == "--p1";
+}
+
+}  // namespace
+
 ParsedOptions parseSimOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   SimOptions& o = parsed.options;
-  std::string variant = "52/6", level = "all", p1 = "all";
-  for (std::size_t i = 0; i < args.size(); ++i) {
+  std::map<std::string, std::string> words = {
+      {"--variant", "52/6"}, {"--level", "all"}, {"--p1", "all"}};
+  std::set<std::string> given;
+  for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const std::string& a = args[i];
-    const bool hasValue = i + 1 < args.size();
-    const std::string value = hasValue ? args[i + 1] : "";
-    auto count = [&](long& into) {
-      const auto n = number(value);
-      if (!n) parsed.error = a + " needs a whole number";
-      into = n ? static_cast<long>(*n) : 0;
-      ++i;
-    };
-    if (a == "--json")
+    if (!given.insert(a).second) {
+      parsed.error = a + " is given twice";
+    } else if (a == "--json") {
       o.json = true;
-    else if (a == "--bench")
+    } else if (a == "--bench") {
       o.bench = true;
-    else if (a == "--no-progress")
+    } else if (a == "--no-progress") {
       o.progress = false;
-    else if (a == "--deals")
-      count(o.deals);
-    else if (a == "--matches")
-      count(o.matches);
-    else if (a == "--fuzz")
-      count(o.fuzz);
-    else if (a == "--seed" || a == "--expect-signature") {
-      const auto n = number(value);
-      if (!n) parsed.error = a + " needs a whole number";
-      (a == "--seed" ? o.seed : o.expectSignature.emplace()) =
-          n ? static_cast<std::uint64_t>(*n) : 0;
-      ++i;
-    } else if (a == "--variant" || a == "--level" || a == "--p1" || a == "--target") {
-      if (!hasValue) parsed.error = a + " needs a value";
-      (a == "--variant" ? variant : a == "--level" ? level : a == "--p1" ? p1 : o.target) = value;
-      ++i;
-    } else {
+    } else if (!takesValue(a)) {
       parsed.error = "unknown option " + a;
+    } else if (i + 1 >= args.size()) {
+      parsed.error = a + " needs a value";
+    } else {
+      parsed.error = readOption(a, args[++i], o, words);
     }
-    if (!parsed.error.empty()) return parsed;
   }
-  o.pairings = pairingsOf(variant, level, p1);
+  if (parsed.error.empty() && given.count("--deals") && given.count("--matches")) {
+    parsed.error = "--deals and --matches exclude each other";
+  }
+  if (!parsed.error.empty()) return parsed;
+  o.pairings = pairingsOf(words["--variant"], words["--level"], words["--p1"]);
   if (o.pairings.empty()) parsed.error = "no such variant, level or strategy";
   if (o.bench) {
-    const SimOptions given = o;
+    const SimOptions asked = o;
     o = benchOptions();
-    o.expectSignature = given.expectSignature;
-    o.progress = given.progress;
+    o.expectSignature = asked.expectSignature;
+    o.progress = asked.progress;
   }
   return parsed;
 }
