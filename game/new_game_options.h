@@ -1,6 +1,7 @@
 // What the new-game options dialog's OK does to the game.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace qorza {
@@ -17,6 +18,22 @@ struct NewGameChoice {
 // non-empty name also player 1's name and both name labels. Returns whether
 // the name was non-empty (the dialog may close).
 bool applyNewGameOptions(Game& game, const NewGameChoice& choice);
+
+// Everything the dialog writes into the game before its OK succeeds (the
+// level on its click, the rest on a refused OK), kept when it opens so that
+// leaving it without a successful OK puts the match back as it was.
+struct NewGameSettings {
+  int deckSize = 0;
+  int handSize = 0;
+  int skillLevel = 0;
+  std::array<std::string, 4> hints;  // Label1(1..4) captions
+  std::string stock;                 // the stock counter
+  std::string player1Name;
+  std::array<std::string, 2> nameLabels;
+};
+
+NewGameSettings keepNewGameSettings(const Game& game);
+void restoreNewGameSettings(Game& game, const NewGameSettings& kept);
 
 // Stock left after four table cards and one hand to each player.
 int stockAfterFirstHands(const Game& game);
