@@ -7,6 +7,10 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Warnings are errors under make test and make check (CI), not for a plain
+# build; WERROR=ON or OFF on the command line decides for any target.
+WERROR ?= OFF
+test check: WERROR = ON
 
 .PHONY: all deps build run test check install deb format clean
 
@@ -16,7 +20,7 @@ deps:
 	@scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DQORZA_BUILD_UI=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DQORZA_BUILD_UI=ON -DQORZA_WERROR=$(WERROR) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -27,7 +31,7 @@ test: build
 	$(MAKE) check
 
 check: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQORZA_SANITIZE=ON -DQORZA_BUILD_UI=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQORZA_SANITIZE=ON -DQORZA_BUILD_UI=OFF -DQORZA_WERROR=$(WERROR) -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
