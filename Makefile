@@ -1,6 +1,7 @@
 # make run:   install what is missing, build, start the game
 # make test:  the same, then every test, then the sanitizer run (make check)
-# make check: logic, tools and their tests under AddressSanitizer + UBSan
+# make check: the logic, the tools, the windows and all their tests under
+#             AddressSanitizer + UBSan (windows offscreen)
 # make install PREFIX=...: install the game; make deb: build a .deb
 
 BUILD ?= build
@@ -31,7 +32,7 @@ test: build
 	$(MAKE) check
 
 check: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQORZA_SANITIZE=ON -DQORZA_BUILD_UI=OFF -DQORZA_WERROR=$(WERROR) -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQORZA_SANITIZE=ON -DQORZA_BUILD_UI=ON -DQORZA_WERROR=$(WERROR) -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
