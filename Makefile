@@ -1,7 +1,8 @@
 # make run:   install what is missing, build, start the game
 # make test:  the same, then every test, then the sanitizer run (make check)
-# make check: logic, tools and their tests under AddressSanitizer + UBSan,
-#             then a minute of fuzzing the script runner (make fuzz)
+# make check: the logic, the tools, the windows and all their tests under
+#             AddressSanitizer + UBSan (windows offscreen), then a minute of
+#             fuzzing the script runner (make fuzz)
 # make install PREFIX=...: install the game; make deb: build a .deb
 # On a bare machine ./qorza does the same and first installs make itself.
 
@@ -12,6 +13,10 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Warnings are errors under make test and make check (CI), not for a plain
+# build; WERROR=ON or OFF on the command line decides for any target.
+WERROR ?= OFF
+test check: WERROR = ON
 
 .PHONY: all deps build run test check fuzz install deb format clean
 
@@ -26,7 +31,7 @@ deps:
 	@scripts/install-deps.sh $(DEPS)
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DQORZA_BUILD_UI=ON \
+	cmake -S . -B $(BUILD) -G Ninja -DQORZA_BUILD_UI=ON -DQORZA_WERROR=$(WERROR) \
 	  -DBUILD_TESTING=$(WITH_TESTS) -DQORZA_BUILD_TOOLS=$(WITH_TESTS) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
@@ -38,7 +43,7 @@ test: build
 	$(MAKE) check
 
 check: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQORZA_SANITIZE=ON -DQORZA_BUILD_UI=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQORZA_SANITIZE=ON -DQORZA_BUILD_UI=ON -DQORZA_WERROR=$(WERROR) -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) fuzz

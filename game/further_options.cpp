@@ -52,6 +52,32 @@ int delayOfSecondsText(std::string_view text) {
   return static_cast<int>(roundHalfEven(withinLimit(numberOf(text) * 1000)));
 }
 
+namespace {
+
+// A digit's value, -1 for a character of no digit set the box accepts.
+int digitValue(char16_t c) {
+  for (const char16_t zero : {u'0', u'\u0660', u'\u06F0'}) {
+    if (c >= zero && c <= zero + 9) {
+      return c - zero;
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::optional<int> winningPointsOf(std::u16string_view typed) {
+  int value = 0;
+  for (const char16_t c : typed) {
+    const int digit = digitValue(c);
+    if (digit < 0 || value > (kMaxWinningPoints - digit) / 10) {
+      return std::nullopt;
+    }
+    value = value * 10 + digit;
+  }
+  return value;
+}
+
 void HS_SPEED_Change(SubOptionForm& form, int value) {
   form.HS_SPEED = value;
   form.LBL_TIME = secondsText(value);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,13 @@ std::string secondsText(int delayMs);
 
 // The delay a seconds text stands for: its leading number x 1000, rounded.
 int delayOfSecondsText(std::string_view text);
+
+// The winning points as typed into the dialog's list box: digits only, from
+// ASCII, Arabic-Indic or Extended Arabic-Indic, read as their value (mixed
+// sets too). Empty text reads 0; any other character, or a value above
+// kMaxWinningPoints, gives nothing.
+inline constexpr int kMaxWinningPoints = 999'999'999;
+std::optional<int> winningPointsOf(std::u16string_view typed);
 
 void HS_SPEED_Change(SubOptionForm& form, int value);
 void Image1_Click(SubOptionForm& form, int index);

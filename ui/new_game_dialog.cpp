@@ -11,7 +11,6 @@
 #include <QTimer>
 
 #include "game/game_state.h"
-#include "game/new_game_options.h"
 #include "ui/twips.h"
 
 namespace qorza {
@@ -118,7 +117,8 @@ class NameBox : public QLineEdit {
 
 }  // namespace
 
-NewGameDialog::NewGameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
+    : QDialog(parent), game_(game), kept_(keepNewGameSettings(game)) {
   setWindowTitle(QString(23, QLatin1Char(' ')) + QStringLiteral("لعبة Qorza"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
@@ -224,6 +224,13 @@ void NewGameDialog::ok() {
     nameBox_->setFocus();
     nameBox_->selectAll();
   }
+}
+
+void NewGameDialog::done(int result) {
+  if (result != QDialog::Accepted) {
+    restoreNewGameSettings(game_, kept_);
+  }
+  QDialog::done(result);
 }
 
 void NewGameDialog::showEvent(QShowEvent* event) {

@@ -1,9 +1,12 @@
 // The new-game options dialog: variant (normal or Homsi), six or four cards
 // per hand, the computer's level and player 1's name. Its OK hands the
-// choices to the game and closes only once a name is given.
+// choices to the game and closes only once a name is given; left any other
+// way (Esc, the close box) it puts back everything it changed.
 #pragma once
 
 #include <QDialog>
+
+#include "game/new_game_options.h"
 
 class QLineEdit;
 class QPushButton;
@@ -37,6 +40,9 @@ class NewGameDialog : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Every way out: without a successful OK the game gets back what it had
+  // when the dialog opened.
+  void done(int result) override;
 
  private:
   void buildVariantFrame();
@@ -44,6 +50,7 @@ class NewGameDialog : public QDialog {
   void buildLevelFrame();
 
   Game& game_;
+  NewGameSettings kept_;
   QLineEdit* nameBox_ = nullptr;
   QRadioButton* option4_ = nullptr;  // normal
   QRadioButton* option5_ = nullptr;  // Homsi

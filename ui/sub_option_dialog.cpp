@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTimer>
+#include <QValidator>
 #include <algorithm>
 
 #include "game/game_state.h"
@@ -80,6 +81,32 @@ void clearCaption(QGroupBox* box) {
   const int room = box->parentWidget()->height() - box->y();
   box->resize(box->width(), std::min(std::max(box->height() + shift, bottom), room));
 }
+
+std::optional<int> winningPoints(const QString& text) {
+  return winningPointsOf(text.toStdU16String());
+}
+
+bool isTarget(const QString& text) { return winningPoints(text).value_or(0) >= 1; }
+
+// The winning-points box takes digits only; an empty box or a zero is
+// unfinished, and leaving it so (the focus going elsewhere) brings back the
+// last target.
+class WinningPointsValidator : public QValidator {
+ public:
+  WinningPointsValidator(const QString& lastTarget, QObject* parent)
+      : QValidator(parent), lastTarget_(lastTarget) {}
+
+  State validate(QString& input, int& /*pos*/) const override {
+    if (!winningPoints(input)) {
+      return Invalid;
+    }
+    return isTarget(input) ? Acceptable : Intermediate;
+  }
+  void fixup(QString& input) const override { input = lastTarget_; }
+
+ private:
+  const QString& lastTarget_;
+};
 
 QLabel* label(QWidget* parent, const QString& text, QRect where) {
   auto* l = new QLabel(text, parent);
@@ -234,6 +261,12 @@ void SubOptionDialog::buildTargetFrame() {
     Combo1_->addItem(QString::fromLatin1(points));
   }
   Combo1_->setCurrentIndex(1);
+  Combo1_->setValidator(new WinningPointsValidator(target_, Combo1_));
+  connect(Combo1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (isTarget(text)) {
+      target_ = text;
+    }
+  });
   QPalette palette = Combo1_->palette();
   for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
     palette.setColor(role, QColor(255, 255, 0));
@@ -274,7 +307,16 @@ void SubOptionDialog::onOk() {
   emit applied();
 }
 
-QString SubOptionDialog::targetText() const { return Combo1_->currentText(); }
+QString SubOptionDialog::targetText() const {
+  return QString::number(winningPoints(target_).value_or(0));
+}
+
+void SubOptionDialog::done(int result) {
+  if (!isTarget(Combo1_->currentText())) {
+    Combo1_->setEditText(target_);
+  }
+  QDialog::done(result);
+}
 
 Picture SubOptionDialog::chosenBack() const { return form_.appliedBack; }
 

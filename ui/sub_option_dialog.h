@@ -30,7 +30,9 @@ class SubOptionDialog : public QDialog {
   // The menu command: fills names and level from the game, shows modally.
   void openModal();
 
-  // The winning-points text the scoring reads ("101" by default).
+  // The winning points the scoring reads, in ASCII digits ("101" by
+  // default): what the box holds while that is a target of at least 1, else
+  // the last target it held.
   QString targetText() const;
   // The card back the table uses: the one the last OK confirmed.
   Picture chosenBack() const;
@@ -44,6 +46,8 @@ class SubOptionDialog : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // However the dialog is left, a box that holds no target gets the last one.
+  void done(int result) override;
 
  private:
   void buildBackFrame();
@@ -65,6 +69,7 @@ class SubOptionDialog : public QDialog {
   SlotArray<QLineEdit*, 1, 2> TXT_NAME_{};
   SlotArray<QRadioButton*, 1, 3> Option1_{};
   QComboBox* Combo1_ = nullptr;
+  QString target_ = QStringLiteral("101");  // the box's last target, as typed
 };
 
 }  // namespace qorza

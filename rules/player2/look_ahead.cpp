@@ -27,6 +27,9 @@ void hideSums(Game& g, std::array<int, 4>& at, int size, int wanted, int from) {
     }
     return;
   }
+  if (size == static_cast<int>(at.size())) {
+    return;  // no set is larger than four cards
+  }
   for (int k = from; k <= g.p2.LookCount; ++k) {
     at[static_cast<std::size_t>(size)] = k;
     hideSums(g, at, size + 1, wanted, k + 1);

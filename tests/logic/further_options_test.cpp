@@ -139,5 +139,23 @@ TEST_F(FurtherOptionsTest, EmptyNamesAreStoredAsTheyAre) {
   EXPECT_EQ(game.lbl_n_player(2).Caption, "(PC)  ");
 }
 
+TEST(WinningPoints, DigitsOfTheThreeSetsReadAsTheirValues) {
+  EXPECT_EQ(winningPointsOf(u"250"), 250);
+  EXPECT_EQ(winningPointsOf(u"\u0662\u0660\u0660"), 200);  // Arabic-Indic
+  EXPECT_EQ(winningPointsOf(u"\u06F3\u06F0\u06F1"), 301);  // Extended Arabic-Indic
+  EXPECT_EQ(winningPointsOf(u"9\u0669\u06F9"), 999);
+  EXPECT_EQ(winningPointsOf(u"000101"), 101);
+  EXPECT_EQ(winningPointsOf(u""), 0);
+  EXPECT_EQ(winningPointsOf(u"999999999"), kMaxWinningPoints);
+}
+
+TEST(WinningPoints, AnythingButThoseDigitsReadsAsNothing) {
+  for (const std::u16string_view typed :
+       {u"-5", u"+5", u"abc", u"12.5", u"1 0", u" 7", u"\u0664\u0665\u066B",  // Arabic decimal sign
+        u"\u096A", u"\uFF10", u"\u0669\u0660x", u"1000000000", u"99999999999999999999"}) {
+    EXPECT_EQ(winningPointsOf(typed), std::nullopt);
+  }
+}
+
 }  // namespace
 }  // namespace qorza

@@ -64,6 +64,14 @@ void whenModal(std::function<void(QWidget*)> action) {
   poll->start(10);
 }
 
+// Types text key by key, Arabic letters and digits too.
+void typeText(QWidget* target, const QString& text) {
+  for (const QChar c : text) {
+    QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown, QString(c),
+                        Qt::NoModifier);
+  }
+}
+
 template <typename T>
 T* child(QWidget* parent, const QString& name) {
   T* found = parent->findChild<T*>(name);
@@ -95,6 +103,8 @@ class DialogsTest : public QObject {
   void okAppliesNamesLastBackAndSpeed();
   void closeBoxAppliesNothingAndKeepsValues();
   void typedTargetIsWhatTheScoringReads();
+  void targetTakesDigitsOfEveryScriptOnly();
+  void emptiedTargetGetsTheLastOneBack();
   void nameBoxSelectsAllOnFocus();
   void startHandsOffOnce();
   void aboutClosesItselfAndLeavesTheGameAlone();
@@ -273,6 +283,66 @@ void DialogsTest::typedTargetIsWhatTheScoringReads() {
   QCOMPARE(dialog->targetText(), QStringLiteral("250"));
   QCOMPARE(matchTarget(*game), 250.0);
   QCOMPARE(child<QComboBox>(dialog.get(), "Combo1")->count(), 7);  // typing adds no item
+}
+
+void DialogsTest::targetTakesDigitsOfEveryScriptOnly() {
+  QStringList shown;
+  whenModal([&](QWidget* modal) {
+    QLineEdit* edit = child<QComboBox>(modal, "Combo1")->lineEdit();
+    const auto typeOver = [&](const QString& keys) {
+      edit->selectAll();
+      typeText(edit, keys);
+      shown << edit->text() + QLatin1Char('=') + dialog->targetText();
+    };
+    typeOver(QStringLiteral("٢٠٠"));                   // Arabic-Indic
+    typeOver(QStringLiteral("۳۵۰"));                   // Extended Arabic-Indic
+    typeOver(QStringLiteral("1٢۳"));                   // one of each
+    typeText(edit, QStringLiteral("-5 x.٫"));  // nothing of it is taken
+    shown << edit->text();
+    typeOver(QStringLiteral("abc"));  // refused: the selection stays
+    modal->close();                   // the target needs no OK
+  });
+  dialog->openModal();
+  QCOMPARE(shown, QStringList({QStringLiteral("٢٠٠=200"), QStringLiteral("۳۵۰=350"),
+                               QStringLiteral("1٢۳=123"), QStringLiteral("1٢۳5"),
+                               QStringLiteral("1٢۳5=1235")}));
+  QCOMPARE(matchTarget(*game), 1235.0);
+}
+
+void DialogsTest::emptiedTargetGetsTheLastOneBack() {
+  QStringList shown;
+  whenModal([&](QWidget* modal) {
+    QLineEdit* edit = child<QComboBox>(modal, "Combo1")->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    typeText(edit, QStringLiteral("٢٥٠"));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    shown << edit->text() + QLatin1Char('=') + dialog->targetText();
+    // The focus moves on: the box shows the last target again.
+    child<QLineEdit>(modal, "TXT_NAME_1")->setFocus();
+    shown << edit->text();
+    // A zero is no target either, whichever way the dialog is left.
+    edit->setFocus();
+    edit->selectAll();
+    typeText(edit, QStringLiteral("00"));
+    shown << edit->text() + QLatin1Char('=') + dialog->targetText();
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  dialog->openModal();
+  QCOMPARE(shown,
+           QStringList({QStringLiteral("=250"), QStringLiteral("٢٥٠"), QStringLiteral("00=250")}));
+  QCOMPARE(child<QComboBox>(dialog.get(), "Combo1")->currentText(), QStringLiteral("٢٥٠"));
+  QCOMPARE(matchTarget(*game), 250.0);
+
+  // Emptied, then OK.
+  whenModal([](QWidget* modal) {
+    child<QComboBox>(modal, "Combo1")->lineEdit()->clear();
+    QTest::mouseClick(child<QPushButton>(modal, "CMD_OK"), Qt::LeftButton);
+  });
+  dialog->openModal();
+  QCOMPARE(child<QComboBox>(dialog.get(), "Combo1")->currentText(), QStringLiteral("٢٥٠"));
+  QCOMPARE(dialog->targetText(), QStringLiteral("250"));
 }
 
 void DialogsTest::nameBoxSelectsAllOnFocus() {

@@ -114,13 +114,16 @@ class NewGameDialogTest : public QObject {
     QCOMPARE(game->PlayerName(1), std::string(" "));
   }
 
-  void levelTakesEffectOnTheClick() {
+  void levelTakesEffectOnTheClickAndLastsOnlyWithOk() {
     openDialog();
     QTest::mouseClick(dialog->levelOption(3), Qt::LeftButton);
     QCOMPARE(game->SkillLevel, 3);
     dialog->reject();
-    QCOMPARE(game->SkillLevel, 3);
+    QCOMPARE(game->SkillLevel, 2);
+    openDialog();
     QTest::mouseClick(dialog->levelOption(1), Qt::LeftButton);
+    QCOMPARE(game->SkillLevel, 1);
+    dialog->okButton()->click();
     QCOMPARE(game->SkillLevel, 1);
   }
 

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -74,7 +75,7 @@ class TableWindowTest : public QObject {
 
   // A window whose first activation has already happened, on a dealt table
   // of known cards: player 1 holds spades A..6 (six cards) or A..4.
-  void openDealtWindow(bool sixCards) {
+  void openDealtWindow(bool sixCards, bool homsi = false) {
     game->Activated = true;
     window = std::make_unique<TableWindow>(*game, *platform, nullptr);
     window->endProgram = [this] {
@@ -82,7 +83,7 @@ class TableWindowTest : public QObject {
       platform->setEnding();
     };
     window->abandonStart = window->endProgram;
-    applyNewGameOptions(*game, NewGameChoice{false, sixCards, "Tester"});
+    applyNewGameOptions(*game, NewGameChoice{homsi, sixCards, "Tester"});
     game->DelayMs = 0;
     std::vector<int> deck;
     // Table: hearts 7 8 9 10; player 1: spades 1..6; the rest in order.
@@ -356,6 +357,81 @@ class TableWindowTest : public QObject {
     QCOMPARE(game->DealtCount, dealt);
     QCOMPARE(game->card(1).Picture, first);
     QCOMPARE(game->TurnInHand, 1);
+  }
+
+  // Ctrl+N during a match: the dialog's choices, a refused OK (empty name)
+  // that already applies deck, hands, hints and stock, then leave.
+  void newRefusedThenLeft(bool homsi, bool sixCards, std::function<void(QWidget*)> leave) {
+    bool refused = false;
+    answerModal([&, this](QWidget* modal) {
+      auto* dialog = qobject_cast<NewGameDialog*>(modal);
+      QVERIFY(dialog != nullptr);
+      QTest::mouseClick(homsi ? dialog->homsiOption() : dialog->normalOption(), Qt::LeftButton);
+      QTest::mouseClick(sixCards ? dialog->sixCardsOption() : dialog->fourCardsOption(),
+                        Qt::LeftButton);
+      QTest::mouseClick(dialog->levelOption(3), Qt::LeftButton);
+      dialog->nameBox()->clear();
+      dialog->okButton()->click();
+      refused = dialog->isVisible() && game->DeckSize == (homsi ? 44 : 52) &&
+                game->HandSize == (sixCards ? 6 : 4) && game->SkillLevel == 3;
+      leave(modal);
+    });
+    window->newAction()->trigger();
+    QVERIFY(refused);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+
+  // Plays out the hand in the shown positions, the computer answering each.
+  void playOutHand() {
+    for (int k = 1; k <= 6; ++k) {
+      if (game->Player1(k).Visible) window->playHandCard(k);
+    }
+  }
+
+  std::string hints() const {
+    std::string s;
+    for (int k = 1; k <= 4; ++k) s += game->Label1(k).Caption;
+    return s;
+  }
+
+  void newLeftWithoutOkPutsTheNormalMatchBack() {
+    const std::function<void(QWidget*)> ways[] = {
+        [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); },
+        [](QWidget* modal) { modal->close(); }};
+    openDealtWindow(true);
+    window->playHandCard(5);
+    const std::string stock = game->TXT_NAME.Text;
+    for (const auto& leave : ways) {
+      newRefusedThenLeft(true, false, leave);
+      QCOMPARE(game->DeckSize, 52);
+      QCOMPARE(game->HandSize, 6);
+      QCOMPARE(hints(), std::string("2345"));
+      QCOMPARE(game->TXT_NAME.Text, stock);
+      QCOMPARE(game->SkillLevel, 2);
+      QCOMPARE(game->PlayerName(1), std::string("Tester"));
+      QCOMPARE(game->lbl_n_player(1).Caption, std::string("Tester"));
+      QCOMPARE(game->TurnInHand, 1);
+    }
+    // The deal goes on: the hand is played out and six fresh cards follow.
+    playOutHand();
+    QCOMPARE(shownHandCards(), 6);
+    QCOMPARE(game->DealtCount, 4 + 2 * 12);
+    QCOMPARE(game->TXT_NAME.Text, std::string("24"));
+  }
+
+  void newLeftWithoutOkPutsTheHomsiMatchBack() {
+    openDealtWindow(false, true);
+    window->playHandCard(1);
+    newRefusedThenLeft(false, true, [](QWidget* modal) { modal->close(); });
+    QCOMPARE(game->DeckSize, 44);
+    QCOMPARE(game->HandSize, 4);
+    QCOMPARE(hints(), std::string("1234"));
+    QCOMPARE(game->TXT_NAME.Text, std::string("32"));
+    // Not stuck: once the four cards are out, four new ones are dealt.
+    playOutHand();
+    QCOMPARE(shownHandCards(), 4);
+    QCOMPARE(game->DealtCount, 4 + 2 * 8);
+    QCOMPARE(game->TXT_NAME.Text, std::string("24"));
   }
 
   // Grows the window so that its table view gets size.
