@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "ui/twips.h"
+
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -44,6 +46,7 @@ class NewGameDialog : public QDialog {
   void buildLevelFrame();
 
   Game& game_;
+  DialogTwips twips_;
   QLineEdit* nameBox_ = nullptr;
   QRadioButton* option4_ = nullptr;  // normal
   QRadioButton* option5_ = nullptr;  // Homsi

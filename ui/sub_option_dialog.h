@@ -9,6 +9,7 @@
 #include "game/card_library.h"
 #include "game/further_options.h"
 #include "game/slots.h"
+#include "ui/twips.h"
 
 class QComboBox;
 class QLabel;
@@ -57,6 +58,7 @@ class SubOptionDialog : public QDialog {
 
   Game& game_;
   SubOptionForm form_;
+  DialogTwips twips_;
 
   QLabel* STANSARD_ = nullptr;
   SlotArray<QLabel*, 1, 11> Image1_{};  // only the eight back indexes are set
