@@ -130,6 +130,18 @@ void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
   painter->restore();
 }
 
+void GameStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
+  QProxyStyle::drawControl(element, option, painter, widget);
+  if (element == CE_PushButton && (option->state & State_HasFocus)) {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(2, 2, -2, -2);
+    focus.palette.setColor(QPalette::WindowText, option->palette.color(QPalette::ButtonText));
+    drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+  }
+}
+
 bool GameStyle::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:

@@ -200,6 +200,15 @@ QStringList layoutFaults(QWidget* window) {
   return faults;
 }
 
+QPalette darkPalette() {
+  QPalette dark(QColor(220, 220, 220), QColor(40, 40, 40));
+  dark.setColor(QPalette::Base, QColor(30, 30, 30));
+  dark.setColor(QPalette::Text, QColor(220, 220, 220));
+  dark.setColor(QPalette::Button, QColor(50, 50, 50));
+  dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
+  return dark;
+}
+
 // Runs answer on the next modal window once it is up; one still open after
 // five seconds is closed so that a missed window fails instead of hanging.
 void answerModal(std::function<void(QWidget*)> answer) {
@@ -215,6 +224,16 @@ void answerModal(std::function<void(QWidget*)> answer) {
     }
   });
   poll->start(10);
+}
+
+// With QORZA_SCREENSHOT_DIR set, each window checked is also saved there as
+// a picture for a person to look at (QORZA_DARK_PALETTE=1: under a dark
+// desktop palette; QT_SCALE_FACTOR: at another size).
+void keepPicture(QWidget* window, const QString& name) {
+  const QString folder = qEnvironmentVariable("QORZA_SCREENSHOT_DIR");
+  if (!folder.isEmpty()) {
+    window->grab().save(folder + "/" + name + ".png");
+  }
 }
 
 #define VERIFY_LAYOUT(window)                                  \
@@ -238,7 +257,12 @@ class LayoutTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { configureApplication(*static_cast<QApplication*>(qApp)); }
+  void initTestCase() {
+    configureApplication(*static_cast<QApplication*>(qApp));
+    if (qEnvironmentVariableIntValue("QORZA_DARK_PALETTE") == 1) {
+      QApplication::setPalette(darkPalette());
+    }
+  }
   void init() {
     platform = std::make_unique<QtPlatform>();
     game = std::make_unique<Game>(*platform);
@@ -256,30 +280,47 @@ class LayoutTest : public QObject {
   void newGameDialogReadsCleanly() {
     NewGameDialog d(*game);
     show(&d);
+    keepPicture(&d, "new-game");
     VERIFY_LAYOUT(&d);
   }
 
   void furtherOptionsReadsCleanly() {
     SubOptionDialog d(*game);
     show(&d);
+    keepPicture(&d, "further-options");
     VERIFY_LAYOUT(&d);
   }
 
   void resultsReadCleanly() {
-    ResultsWindow w;
-    show(&w);
-    VERIFY_LAYOUT(&w);
+    // A deal that ends the match: the grid and the verdict line.
+    game->PlayerName(1) = "سامي";
+    game->TXT_POINT(1).Text = "120";
+    game->TXT_POINT(2).Text = "30";
+    game->RoundCount1 = game->RoundCount2 = 1;
+    QStringList faults;
+    bool shown = false;
+    answerModal([&](QWidget* w) {
+      shown = true;
+      keepPicture(w, "results");
+      faults = layoutFaults(w);
+      w->findChild<QPushButton*>("Command1")->click();
+    });
+    ScoreDeal(*game);
+    QVERIFY(shown);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 
   void helpReadsCleanly() {
     HelpWindow w;
     show(&w);
+    keepPicture(&w, "help");
     VERIFY_LAYOUT(&w);
   }
 
   void splashAndAboutReadCleanly() {
     SplashWindow w([] {});
     show(&w);
+    keepPicture(&w, "splash");
     VERIFY_LAYOUT(&w);
   }
 
@@ -289,8 +330,10 @@ class LayoutTest : public QObject {
     window.endProgram = [this] { platform->setEnding(); };
     applyNewGameOptions(*game, NewGameChoice{false, true, "Tester"});
     game->DelayMs = 0;
+    game->lbl_n_player(1).Caption = "محمد علي";
     mnu_new_Click(*game);
     show(&window);
+    keepPicture(&window, "table");
     VERIFY_LAYOUT(&window);
     TableView* view = window.view();
     for (const TableItem& item : view->accessibleItems()) {
@@ -307,6 +350,7 @@ class LayoutTest : public QObject {
     bool asked = false;
     answerModal([&](QWidget* box) {
       asked = true;
+      keepPicture(box, "exit-confirmation");
       faults = layoutFaults(box);
       qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
     });
