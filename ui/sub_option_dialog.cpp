@@ -136,8 +136,9 @@ void SubOptionDialog::buildSpeedFrame() {
   for (int i = 0; i < 3; ++i) {
     label(box, scale[i], twips_.rect(scaleLeft[i], 585, 500, 195))->setObjectName(scaleNames[i]);
   }
-  label(box, QStringLiteral("مقدار السرعة:               ثانية"), twips_.rect(540, 810, 1905, 195))
-      ->setObjectName(QStringLiteral("Label3_3"));
+  secondsCaption_ = label(box, QStringLiteral("مقدار السرعة:               ثانية"),
+                          twips_.rect(540, 810, 1905, 195));
+  secondsCaption_->setObjectName(QStringLiteral("Label3_3"));
   LBL_TIME_ = label(box, QStringLiteral("0"), twips_.rect(1185, 810, 90, 195));
   LBL_TIME_->setObjectName(QStringLiteral("LBL_TIME"));
   setTextColour(LBL_TIME_, kRed);
@@ -205,7 +206,15 @@ void SubOptionDialog::buildTargetFrame() {
 void SubOptionDialog::showSeconds() {
   LBL_TIME_->setText(QString::fromStdString(form_.LBL_TIME));
   LBL_TIME_->resize(LBL_TIME_->sizeHint().width(), LBL_TIME_->height());
-  LBL_TIME_->move(twips_.pixels(1185 + 90 / 2) - LBL_TIME_->width() / 2, LBL_TIME_->y());
+  // The caption reads from the right: its first words, the gap, "ثانية".
+  const QString caption = secondsCaption_->text();
+  const qsizetype gapStart = caption.indexOf(QStringLiteral("  "));
+  const QFontMetrics fm = secondsCaption_->fontMetrics();
+  const int gapRight =
+      secondsCaption_->geometry().right() + 1 - fm.horizontalAdvance(caption.left(gapStart));
+  const int gapWidth = fm.horizontalAdvance(caption.mid(gapStart)) -
+                       fm.horizontalAdvance(caption.mid(gapStart).trimmed());
+  LBL_TIME_->move(gapRight - gapWidth / 2 - LBL_TIME_->width() / 2, LBL_TIME_->y());
 }
 
 void SubOptionDialog::showPreview() {

@@ -64,6 +64,7 @@ class SubOptionDialog : public QDialog {
   SlotArray<QLabel*, 1, 11> Image1_{};  // only the eight back indexes are set
   QScrollBar* HS_SPEED_ = nullptr;
   QLabel* LBL_TIME_ = nullptr;
+  QLabel* secondsCaption_ = nullptr;  // Label3_3, whose gap holds the seconds
   SlotArray<QLineEdit*, 1, 2> TXT_NAME_{};
   SlotArray<QRadioButton*, 1, 3> Option1_{};
   QComboBox* Combo1_ = nullptr;
