@@ -80,6 +80,10 @@ void TableWindow::buildMenu() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("مساعدة"));
   contentsAction_ = addCommand(help, QStringLiteral("المحتويات"));
   aboutAction_ = addCommand(help, QStringLiteral("حول البرنامج"));
+  // The drop-down menus are windows of their own: they take the colours too.
+  for (QMenu* menu : {file, help}) {
+    menu->setPalette(palette());
+  }
 
   connect(newAction_, &QAction::triggered, this,
           [this] { runCommand([this] { mnu_new_real_Click(game_); }); });

@@ -90,16 +90,33 @@ class LookTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), d.levelOption(2));
   }
 
-  void theFocusedOkButtonShowsAMark() {
-    NewGameDialog d(*game);
+  // Each control that Tab or a click can focus looks different with the focus.
+  static void verifyFocusMarks(QDialog& d) {
     d.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d));
-    QPushButton* ok = d.okButton();
-    d.nameBox()->setFocus();
-    const QImage plain = ok->grab().toImage();
-    ok->setFocus(Qt::MouseFocusReason);
-    QVERIFY(ok->hasFocus());
-    QVERIFY(ok->grab().toImage() != plain);
+    QApplication::setActiveWindow(&d);
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    auto* elsewhere = new QPushButton(&d);
+    elsewhere->setGeometry(0, 0, 1, 1);
+    elsewhere->show();
+    for (QWidget* w : d.findChildren<QWidget*>()) {
+      if (w == elsewhere || w->focusPolicy() == Qt::NoFocus || !w->isVisible() ||
+          w->focusProxy() != nullptr) {
+        continue;
+      }
+      // A combo box's text field shows the focus on the whole box.
+      QWidget* shown = w->parentWidget()->focusProxy() == w ? w->parentWidget() : w;
+      elsewhere->setFocus(Qt::MouseFocusReason);
+      const QImage plain = shown->grab().toImage();
+      w->setFocus(Qt::MouseFocusReason);
+      QVERIFY2(w->hasFocus() && shown->grab().toImage() != plain, qPrintable(shown->objectName()));
+    }
+  }
+
+  void everyControlShowsTheFocus() {
+    NewGameDialog newGame(*game);
+    verifyFocusMarks(newGame);
+    SubOptionDialog options(*game);
+    verifyFocusMarks(options);
   }
 
   void everyWindowKeepsItsOwnColoursUnderADarkPalette() {
