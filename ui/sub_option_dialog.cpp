@@ -178,6 +178,7 @@ void SubOptionDialog::buildLevelFrame() {
             [this, level] { Option1_Click(game_, form_, level); });
     Option1_(level) = option;
   }
+  tabToCheckedOption({Option1_(1), Option1_(2), Option1_(3)});
 }
 
 void SubOptionDialog::buildTargetFrame() {

@@ -88,6 +88,21 @@ class LookTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), d.levelOption(2));
+
+    // The further options' levels too.
+    SubOptionDialog options(*game);
+    options.show();
+    QApplication::setActiveWindow(&options);
+    QVERIFY(QTest::qWaitForWindowActive(&options));
+    options.findChild<QRadioButton*>("Option1_3")->setChecked(true);
+    options.findChild<QLineEdit*>("TXT_NAME_2")->setFocus();
+    QWidget* next = options.findChild<QLineEdit*>("TXT_NAME_2");
+    for (int i = 0; i < 20 && qobject_cast<QRadioButton*>(next) == nullptr; ++i) {
+      QTest::keyClick(next, Qt::Key_Tab);
+      QVERIFY(QApplication::focusWidget() != next);
+      next = QApplication::focusWidget();
+    }
+    QCOMPARE(next->objectName(), QStringLiteral("Option1_3"));
   }
 
   // Each control that Tab or a click can focus looks different with the focus.
