@@ -65,6 +65,10 @@ void applyStartupDefaults(Game& g) {
   g.CardImgNext2 = 1;
   g.QorzaImgNext2 = 1;
   g.STANSARD.Picture = g.platform().chosenBack();
+  // The small backs beside the taken-cards counters show the chosen back
+  // from the first deal on, not only after the further options' OK.
+  g.img_latch(1).Picture = g.STANSARD.Picture;
+  g.img_latch(2).Picture = g.STANSARD.Picture;
 }
 
 }  // namespace qorza

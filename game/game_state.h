@@ -116,7 +116,8 @@ void recreateScoreTable(Game& game);
 // level and sound switch. soundFolder ends with the path separator.
 void Form_Load(Game& game, const std::string& soundFolder);
 
-// The splash hand-off: pause length, picture counters and the chosen back.
+// The splash hand-off: pause length, picture counters and the chosen back
+// (also on the small backs beside the counters).
 void applyStartupDefaults(Game& game);
 
 }  // namespace qorza

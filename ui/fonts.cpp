@@ -6,28 +6,36 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ui/game_style.h"
+
 namespace qorza {
 
 namespace {
 
-// Families that read well in Arabic and are shipped by fonts-noto-core;
-// DejaVu covers Latin and digits when a Noto face lacks them.
-const QStringList kSansFamilies = {"Noto Sans Arabic", "Noto Naskh Arabic", "DejaVu Sans"};
-const QStringList kSerifFamilies = {"Noto Naskh Arabic", "Noto Sans Arabic", "DejaVu Serif"};
+// One chain for every window: the Arabic face, then the Latin face drawn to
+// match it (both from fonts-noto-core), so that a Latin word inside an
+// Arabic line keeps its type; DejaVu only when neither is installed.
+const QStringList kFamilies = {"Noto Sans Arabic", "Noto Sans", "DejaVu Sans"};
+
+// The family names the windows are designed with.
+const char* const kDesignFamilies[] = {"MS Sans Serif",
+                                       "System",
+                                       "Arial",
+                                       "Tahoma",
+                                       "MS Serif",
+                                       "Times New Roman",
+                                       "Simplified Arabic Backslanted",
+                                       "Mudir MT"};
 
 }  // namespace
 
-QStringList arabicFontFamilies() { return kSansFamilies; }
+QStringList arabicFontFamilies() { return kFamilies; }
 
 void installFontSubstitutions() {
-  QFont::insertSubstitutions("MS Sans Serif", kSansFamilies);
-  QFont::insertSubstitutions("System", kSansFamilies);
-  QFont::insertSubstitutions("Arial", kSansFamilies);
-  QFont::insertSubstitutions("Tahoma", kSansFamilies);
-  QFont::insertSubstitutions("MS Serif", kSerifFamilies);
-  QFont::insertSubstitutions("Times New Roman", kSerifFamilies);
-  QFont::insertSubstitutions("Simplified Arabic Backslanted", kSerifFamilies);
-  QFont::insertSubstitutions("Mudir MT", kSerifFamilies);
+  for (const char* family : kDesignFamilies) {
+    QFont::removeSubstitutions(QString::fromLatin1(family));
+    QFont::insertSubstitutions(QString::fromLatin1(family), kFamilies);
+  }
 }
 
 bool installArabicTranslator(QApplication& app) {
@@ -44,6 +52,7 @@ void configureApplication(QApplication& app) {
   QApplication::setLayoutDirection(Qt::RightToLeft);
   installArabicTranslator(app);
   installFontSubstitutions();
+  installGameStyle();
   QApplication::setFont(windowsFont("MS Sans Serif", 8.25));
 }
 

@@ -10,7 +10,7 @@ class QApplication;
 
 namespace qorza {
 
-// The fonts that stand in for the Windows names, best first.
+// The one chain of fonts that stands in for every Windows name, best first.
 QStringList arabicFontFamilies();
 
 // Maps "MS Sans Serif", "MS Serif", "Times New Roman", "System", "Mudir MT",
@@ -20,7 +20,8 @@ void installFontSubstitutions();
 // Loads Qt's Arabic translation of its standard texts; false when missing.
 bool installArabicTranslator(QApplication& app);
 
-// Right to left, the Arabic translation, the fonts and the default font.
+// Right to left, the Arabic translation, the fonts, the default font and the
+// game's own style.
 void configureApplication(QApplication& app);
 
 // A font of the named Windows family at a size in points.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ui/game_style.h"
 #include "ui/twips.h"
 
 namespace qorza {
@@ -117,9 +118,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   setLayoutDirection(Qt::RightToLeft);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setFixedSize(dialogRect(0, 0, 6975, 5460).size());
-  QPalette dark = palette();
-  dark.setColor(QPalette::Window, Qt::black);
-  setPalette(dark);
+  setPalette(windowPalette(Qt::black, Qt::white));
   setAutoFillBackground(true);
 
   for (int i = 0; i < kPieces; ++i) {
@@ -129,7 +128,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setGeometry(dialogRect(2475, 4950, 2175, 375));
   ok->setDefault(true);
-  ok->setPalette(QPalette());                                  // a plain button on the dark window
+  ok->setPalette(windowPalette(kDialogFace, Qt::black));       // a plain button on the dark window
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);  // hidden, kept
   fitPieces();
 }

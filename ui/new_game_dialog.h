@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "game/new_game_options.h"
+#include "ui/twips.h"
 
 class QLineEdit;
 class QPushButton;
@@ -51,6 +52,7 @@ class NewGameDialog : public QDialog {
 
   Game& game_;
   NewGameSettings kept_;
+  DialogTwips twips_;
   QLineEdit* nameBox_ = nullptr;
   QRadioButton* option4_ = nullptr;  // normal
   QRadioButton* option5_ = nullptr;  // Homsi

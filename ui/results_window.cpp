@@ -9,6 +9,7 @@
 
 #include "game/game_state.h"
 #include "ui/fonts.h"
+#include "ui/game_style.h"
 #include "ui/twips.h"
 
 namespace qorza {
@@ -43,9 +44,7 @@ ResultsWindow::ResultsWindow(QWidget* parent)
   setFont(windowsFont("MS Sans Serif", 8.25));
   setFixedSize(dialogPixels(4500), dialogPixels(4920));
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, kWindowGrey);
-  setPalette(palette);
+  setPalette(windowPalette(kWindowGrey, Qt::black));
   setAutoFillBackground(true);
 
   buildGrid();

@@ -8,7 +8,9 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <algorithm>
 
+#include "ui/game_style.h"
 #include "ui/twips.h"
 
 // The backdrop is compiled into the static UI library; this pulls it in.
@@ -70,14 +72,13 @@ SplashWindow::SplashWindow(std::function<void()> handOff, QWidget* parent)
   setWindowTitle(QStringLiteral("<<<Welcome>>>"));
   setLayoutDirection(Qt::RightToLeft);
   setFixedSize(dialogRect(0, 0, 6570, 5640).size());
-  QPalette blue = palette();
-  blue.setColor(QPalette::Window, QColor(0, 0, 255));
+  const QPalette blue = windowPalette(QColor(0, 0, 255), Qt::white);
   setPalette(blue);
   setAutoFillBackground(true);
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("Picture"));
-  picture->setGeometry(0, 0, 439, 347);
+  picture->setGeometry(0, 0, std::min(439, width()), 347);  // the window is a pixel narrower
   picture->setPixmap(backdrop());
 
   // Thin bars along the top, left and right edges.
@@ -97,7 +98,9 @@ SplashWindow::SplashWindow(std::function<void()> handOff, QWidget* parent)
 }
 
 // Each label at its place; one that its font would clip grows about its
-// centre, so the centred title and credits stay centred.
+// centre, so the centred title and credits stay centred. Arabic faces keep
+// much room above and below their letters: a label grows to the height of
+// its ink, not of the font's line.
 void SplashWindow::buildLabels() {
   for (const Caption& c : kCaptions) {
     auto* label = new QLabel(QString::fromUtf8(c.text), this);
@@ -112,7 +115,9 @@ void SplashWindow::buildLabels() {
     label->setAlignment(Qt::AlignCenter);
 
     QRect r = dialogRect(c.at.x(), c.at.y(), c.at.width(), c.at.height());
-    const QSize hint = label->sizeHint();
+    const QFontMetrics metrics(font);
+    const QSize hint(metrics.horizontalAdvance(label->text()) + 4,
+                     metrics.tightBoundingRect(label->text()).height() + 2);
     if (hint.width() > r.width()) {
       r.adjust(-(hint.width() - r.width()) / 2, 0, (hint.width() - r.width() + 1) / 2, 0);
     }

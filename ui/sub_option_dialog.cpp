@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "game/game_state.h"
+#include "ui/game_style.h"
 #include "ui/twips.h"
 
 // The pictures are compiled into the static UI library; this pulls them in.
@@ -27,7 +28,8 @@ namespace qorza {
 
 namespace {
 
-QColor red() { return {255, 0, 0}; }
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
 
 void setTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -36,50 +38,13 @@ void setTextColour(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
-// A frame with a blue caption; its children keep their own colours.
+// A frame with a blue caption; its children keep the dialog's black text.
 QGroupBox* frame(QWidget* parent, const char* name, const QString& title, QRect where) {
   auto* box = new QGroupBox(title, parent);
   box->setObjectName(name);
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::WindowText, QColor(0, 0, 255));  // the caption
-  box->setPalette(palette);
+  setTextColour(box, kBlue);
   box->setGeometry(where);
   return box;
-}
-
-// The height of one line of text in a widget's font.
-int lineHeight(const QWidget* widget) { return widget->fontMetrics().height(); }
-
-// Grows a control whose text the substituted font would clip, keeping its
-// right edge and its vertical centre. neededHeight < 0: the control's own.
-void growToFit(QWidget* widget, int neededHeight = -1) {
-  const QSize hint = widget->sizeHint();
-  if (neededHeight < 0) {
-    neededHeight = hint.height();
-  }
-  QRect r = widget->geometry();
-  if (hint.width() > r.width()) {
-    r.setLeft(r.left() + r.width() - hint.width());
-  }
-  if (neededHeight > r.height()) {
-    r.translate(0, -(neededHeight - r.height()) / 2);
-    r.setHeight(neededHeight);
-  }
-  widget->setGeometry(r);
-}
-
-// The frames were drawn for a caption 15 pixels high. A taller caption font
-// would have the caption run under the first row of controls, so the
-// contents move down by the difference and the frame grows to hold them.
-void clearCaption(QGroupBox* box) {
-  const int shift = std::max(0, lineHeight(box) - 15);
-  int bottom = box->height();
-  for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    child->move(child->x(), child->y() + shift);
-    bottom = std::max(bottom, child->geometry().bottom() + 3);
-  }
-  const int room = box->parentWidget()->height() - box->y();
-  box->resize(box->width(), std::min(std::max(box->height() + shift, bottom), room));
 }
 
 std::optional<int> winningPoints(const QString& text) {
@@ -110,9 +75,8 @@ class WinningPointsValidator : public QValidator {
 
 QLabel* label(QWidget* parent, const QString& text, QRect where) {
   auto* l = new QLabel(text, parent);
-  setTextColour(l, QApplication::palette().color(QPalette::WindowText));
+  setTextColour(l, Qt::black);
   l->setGeometry(where);
-  growToFit(l);
   return l;
 }
 
@@ -124,7 +88,10 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
   setWindowTitle(QStringLiteral("خيارات .... "));
   setLayoutDirection(Qt::RightToLeft);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-  setFixedSize(dialogRect(0, 0, 7515, 5520).size());
+  setPalette(windowPalette(kDialogFace, Qt::black));
+  setAutoFillBackground(true);
+  twips_ = DialogTwips::forFont(font());
+  setFixedSize(twips_.rect(0, 0, 7515, 5520).size());
 
   buildBackFrame();
   buildSpeedFrame();
@@ -134,7 +101,7 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
 
   auto* ok = new QPushButton(QStringLiteral("&موافــق"), this);
   ok->setObjectName(QStringLiteral("CMD_OK"));
-  ok->setGeometry(dialogRect(120, 4680, 1995, 510));
+  ok->setGeometry(twips_.rect(120, 4680, 1995, 510));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &SubOptionDialog::onOk);
 
@@ -148,11 +115,11 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
 
 void SubOptionDialog::buildBackFrame() {
   QGroupBox* box = frame(this, "Frame1", QStringLiteral(" مجموعة ورق اللعب ... "),
-                         dialogRect(495, 15, 6180, 2895));
+                         twips_.rect(495, 15, 6180, 2895));
   STANSARD_ = new QLabel(box);
   STANSARD_->setObjectName(QStringLiteral("STANSARD"));
-  STANSARD_->setGeometry(dialogRect(45, 450, 1335, 1950));
-  label(box, QStringLiteral("شكل خلفية الورق"), dialogRect(135, 2520, 1185, 195))
+  STANSARD_->setGeometry(twips_.rect(45, 450, 1335, 1950));
+  label(box, QStringLiteral("شكل خلفية الورق"), twips_.rect(135, 2520, 1185, 195))
       ->setObjectName(QStringLiteral("Label2"));
 
   struct Place {
@@ -164,27 +131,22 @@ void SubOptionDialog::buildBackFrame() {
   for (const Place& p : places) {
     auto* picture = new QLabel(box);
     picture->setObjectName(QStringLiteral("Image1_%1").arg(p.index));
-    picture->setGeometry(dialogRect(p.left, p.top, 840, 1215));
+    picture->setGeometry(twips_.rect(p.left, p.top, 840, 1215));
     picture->setPixmap(backPixmap(backPictureOf(p.index), picture->size()));
     picture->setCursor(Qt::PointingHandCursor);
     picture->installEventFilter(this);
     Image1_(p.index) = picture;
   }
-  clearCaption(box);
 }
 
 void SubOptionDialog::buildSpeedFrame() {
   QGroupBox* box =
-      frame(this, "Frame3", QStringLiteral(" سرعة اللعب ... "), dialogRect(135, 3120, 3525, 1095));
+      frame(this, "Frame3", QStringLiteral(" سرعة اللعب ... "), twips_.rect(135, 3120, 3525, 1095));
   HS_SPEED_ = new QScrollBar(Qt::Horizontal, box);
   HS_SPEED_->setObjectName(QStringLiteral("HS_SPEED"));
-  HS_SPEED_->setGeometry(dialogRect(225, 315, 3030, 240));
+  HS_SPEED_->setGeometry(twips_.rect(225, 315, 3030, 240));
   HS_SPEED_->setLayoutDirection(Qt::RightToLeft);  // fast at the right end
-  QPalette plain = HS_SPEED_->palette();           // arrows in black, not the caption's blue
-  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-    plain.setColor(role, QApplication::palette().color(role));
-  }
-  HS_SPEED_->setPalette(plain);
+  setTextColour(HS_SPEED_, Qt::black);             // arrows in black, not the caption's blue
   HS_SPEED_->setRange(0, 3000);
   HS_SPEED_->setSingleStep(100);
   HS_SPEED_->setPageStep(1000);
@@ -199,62 +161,59 @@ void SubOptionDialog::buildSpeedFrame() {
                            QStringLiteral("متوسط")};
   const int scaleLeft[] = {2925, 90, 1455};
   for (int i = 0; i < 3; ++i) {
-    label(box, scale[i], dialogRect(scaleLeft[i], 585, 500, 195))->setObjectName(scaleNames[i]);
+    label(box, scale[i], twips_.rect(scaleLeft[i], 585, 500, 195))->setObjectName(scaleNames[i]);
   }
-  label(box, QStringLiteral("مقدار السرعة:               ثانية"), dialogRect(540, 810, 1905, 195))
-      ->setObjectName(QStringLiteral("Label3_3"));
-  LBL_TIME_ = label(box, QStringLiteral("0"), dialogRect(1185, 810, 90, 195));
+  secondsCaption_ = label(box, QStringLiteral("مقدار السرعة:               ثانية"),
+                          twips_.rect(540, 810, 1905, 195));
+  secondsCaption_->setObjectName(QStringLiteral("Label3_3"));
+  LBL_TIME_ = label(box, QStringLiteral("0"), twips_.rect(1185, 810, 90, 195));
   LBL_TIME_->setObjectName(QStringLiteral("LBL_TIME"));
-  setTextColour(LBL_TIME_, red());
-  clearCaption(box);
+  setTextColour(LBL_TIME_, kRed);
 }
 
 void SubOptionDialog::buildNamesFrame() {
   QGroupBox* box = frame(this, "Frame2", QStringLiteral(" أسماء اللاعبين ... "),
-                         dialogRect(3870, 3127, 3525, 1095));
-  label(box, QStringLiteral("اللاعب الأول:"), dialogRect(2550, 270, 900, 285))
+                         twips_.rect(3870, 3127, 3525, 1095));
+  label(box, QStringLiteral("اللاعب الأول:"), twips_.rect(2550, 270, 900, 285))
       ->setObjectName(QStringLiteral("Label1_0"));
-  label(box, QStringLiteral("اللاعب الثاني :"), dialogRect(2430, 630, 1020, 285))
+  label(box, QStringLiteral("اللاعب الثاني :"), twips_.rect(2430, 630, 1020, 285))
       ->setObjectName(QStringLiteral("Label1_1"));
   for (int i = 1; i <= 2; ++i) {
     auto* edit = new QLineEdit(QString::fromStdString(form_.TXT_NAME(i)), box);
     edit->setObjectName(QStringLiteral("TXT_NAME_%1").arg(i));
-    edit->setGeometry(dialogRect(270, i == 1 ? 270 : 630, 1860, 285));
-    growToFit(edit, lineHeight(edit) + 2);
+    edit->setGeometry(twips_.rect(270, i == 1 ? 270 : 630, 1860, 285));
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this,
             [this, i](const QString& text) { form_.TXT_NAME(i) = text.toStdString(); });
     TXT_NAME_(i) = edit;
   }
-  clearCaption(box);
 }
 
 void SubOptionDialog::buildLevelFrame() {
   QGroupBox* box = frame(this, "Frame5", QStringLiteral(" مســتوى اللعــــب ..."),
-                         dialogRect(3870, 4320, 3525, 1050));
+                         twips_.rect(3870, 4320, 3525, 1050));
   const QString captions[] = {QStringLiteral("عــــادي. (للمبدئيـــــن)."),
                               QStringLiteral("متوســط. (للمتقدميـــن)."),
                               QStringLiteral("جيـــــــد. (للمحترفيــن).")};
   for (int level = 1; level <= 3; ++level) {
     auto* option = new QRadioButton(captions[level - 1], box);
     option->setObjectName(QStringLiteral("Option1_%1").arg(level));
-    option->setGeometry(dialogRect(1575, 270 * level, 1860, 195));
-    setTextColour(option, red());
-    growToFit(option, lineHeight(option));
+    option->setGeometry(twips_.rect(1575, 270 * level, 1860, 195));
+    setTextColour(option, kRed);
     // The level changes at once, OK or not.
     connect(option, &QRadioButton::clicked, this,
             [this, level] { Option1_Click(game_, form_, level); });
     Option1_(level) = option;
   }
-  clearCaption(box);
+  tabToCheckedOption({Option1_(1), Option1_(2), Option1_(3)});
 }
 
 void SubOptionDialog::buildTargetFrame() {
   QGroupBox* box =
-      frame(this, "Frame4", QStringLiteral("نقاط الربح"), dialogRect(2280, 4320, 1485, 1050));
+      frame(this, "Frame4", QStringLiteral("نقاط الربح"), twips_.rect(2280, 4320, 1485, 1050));
   Combo1_ = new QComboBox(box);
   Combo1_->setObjectName(QStringLiteral("Combo1"));
-  Combo1_->setGeometry(dialogRect(2520 - 2280, 4800 - 4320, 975, 315));
+  Combo1_->setGeometry(twips_.rect(2520 - 2280, 4800 - 4320, 975, 315));
   Combo1_->setEditable(true);
   Combo1_->setInsertPolicy(QComboBox::NoInsert);
   for (const char* points : {"51", "101", "201", "301", "401", "501", "601"}) {
@@ -275,15 +234,21 @@ void SubOptionDialog::buildTargetFrame() {
     palette.setColor(role, QColor(0, 0, 128));
   }
   Combo1_->setPalette(palette);
-  growToFit(Combo1_, lineHeight(Combo1_) + 2);
-  clearCaption(box);
 }
 
 // The seconds, centred in the gap that the caption beside them leaves.
 void SubOptionDialog::showSeconds() {
   LBL_TIME_->setText(QString::fromStdString(form_.LBL_TIME));
-  LBL_TIME_->adjustSize();
-  LBL_TIME_->move(dialogPixels(1185 + 90 / 2) - LBL_TIME_->width() / 2, LBL_TIME_->y());
+  LBL_TIME_->resize(LBL_TIME_->sizeHint().width(), LBL_TIME_->height());
+  // The caption reads from the right: its first words, the gap, "ثانية".
+  const QString caption = secondsCaption_->text();
+  const qsizetype gapStart = caption.indexOf(QStringLiteral("  "));
+  const QFontMetrics fm = secondsCaption_->fontMetrics();
+  const int gapRight =
+      secondsCaption_->geometry().right() + 1 - fm.horizontalAdvance(caption.left(gapStart));
+  const int gapWidth = fm.horizontalAdvance(caption.mid(gapStart)) -
+                       fm.horizontalAdvance(caption.mid(gapStart).trimmed());
+  LBL_TIME_->move(gapRight - gapWidth / 2 - LBL_TIME_->width() / 2, LBL_TIME_->y());
 }
 
 void SubOptionDialog::showPreview() {

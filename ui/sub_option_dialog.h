@@ -9,6 +9,7 @@
 #include "game/card_library.h"
 #include "game/further_options.h"
 #include "game/slots.h"
+#include "ui/twips.h"
 
 class QComboBox;
 class QLabel;
@@ -61,11 +62,13 @@ class SubOptionDialog : public QDialog {
 
   Game& game_;
   SubOptionForm form_;
+  DialogTwips twips_;
 
   QLabel* STANSARD_ = nullptr;
   SlotArray<QLabel*, 1, 11> Image1_{};  // only the eight back indexes are set
   QScrollBar* HS_SPEED_ = nullptr;
   QLabel* LBL_TIME_ = nullptr;
+  QLabel* secondsCaption_ = nullptr;  // Label3_3, whose gap holds the seconds
   SlotArray<QLineEdit*, 1, 2> TXT_NAME_{};
   SlotArray<QRadioButton*, 1, 3> Option1_{};
   QComboBox* Combo1_ = nullptr;

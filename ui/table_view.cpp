@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
 
@@ -160,6 +161,8 @@ class TableItemAccessible : public QAccessibleInterface, public QAccessibleActio
         return QAccessible::Button;
       case TableItem::Counter:
         return QAccessible::EditableText;
+      case TableItem::Name:
+        return QAccessible::StaticText;
       default:
         return QAccessible::Graphic;
     }
@@ -347,15 +350,67 @@ void TableView::paintLabels(QPainter& p) {
   }
   label(game_.Label3(6), 150, 2880);
 
-  p.setFont(tableFont(kNamePoints, true));
+  paintName(p, 1);
+  paintName(p, 2);
+}
+
+QRectF TableView::nameRect(int player) const {
+  return player == 1 ? transform_.rect(4185, 4770, kNameW, kNameH)
+                     : transform_.rect(4155, 1575, kNameW, kNameH);
+}
+
+// The names' bold face, smaller when its letters would not fit the label's
+// height: player 1's name sits between the table's lower row and the key
+// hints, and must touch neither.
+QFont TableView::nameFont(int player) const {
+  QFont font = tableFont(kNamePoints, true);
+  const QString name = fromStd(game_.lbl_n_player(player).Caption);
+  const double room = nameRect(player).height() - 1;
+  while (font.pixelSize() > 6 && QFontMetricsF(font).tightBoundingRect(name).height() > room) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  return font;
+}
+
+QString TableView::drawnName(int player) const {
+  const QFontMetricsF fm(nameFont(player));
+  return fm.elidedText(fromStd(game_.lbl_n_player(player).Caption), Qt::ElideRight,
+                       nameRect(player).width());
+}
+
+// A name, its letters centred in its label; a long one is elided, the whole
+// name being in the tooltip and the accessible name.
+void TableView::paintName(QPainter& p, int player) {
+  if (!game_.lbl_n_player(player).Visible) {
+    return;
+  }
+  const QRectF r = nameRect(player);
+  const QFont font = nameFont(player);
+  const QFontMetricsF fm(font);
+  const QString text = drawnName(player);
+  const QRectF ink = fm.tightBoundingRect(text);
+  const double baseline = r.center().y() - (ink.top() + ink.height() / 2);
+  const QRectF line(r.left(), baseline - fm.ascent(), r.width(), fm.height());
+  p.setFont(font);
   p.setPen(kNameColour);
-  const auto name = [&](const Label& l, double left, double top) {
-    if (l.Visible) {
-      paintText(p, transform_.rect(left, top, kNameW, kNameH), l.Caption, Qt::AlignCenter);
+  p.drawText(line, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text);
+}
+
+bool TableView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) {
+    return QWidget::event(event);
+  }
+  const auto* help = static_cast<QHelpEvent*>(event);
+  for (int player = 1; player <= 2; ++player) {
+    if (game_.lbl_n_player(player).Visible && nameRect(player).contains(help->pos())) {
+      QToolTip::showText(help->globalPos(), fromStd(game_.lbl_n_player(player).Caption), this,
+                         nameRect(player).toAlignedRect());
+      return true;
     }
-  };
-  name(game_.lbl_n_player(1), 4185, 4770);
-  name(game_.lbl_n_player(2), 4155, 1575);
+  }
+  QToolTip::hideText();
+  event->ignore();
+  return true;
 }
 
 void TableView::paintSmallPictures(QPainter& p) {
@@ -572,6 +627,9 @@ QList<TableItem> TableView::accessibleItems() const {
   for (int i = 1; i <= 7; ++i) {
     if (counterBox(game_, i).Visible) items.append({TableItem::Counter, i});
   }
+  for (int player = 1; player <= 2; ++player) {
+    if (game_.lbl_n_player(player).Visible) items.append({TableItem::Name, player});
+  }
   return items;
 }
 
@@ -592,12 +650,16 @@ const CardSlot& TableView::itemSlot(const TableItem& item) const {
     case TableItem::Qorza2:
       return game_.img_qorza2(item.index);
     case TableItem::Counter:
+    case TableItem::Name:
       break;
   }
   return game_.img_swap;
 }
 
 QString TableView::itemName(const TableItem& item) const {
+  if (item.kind == TableItem::Name) {
+    return fromStd(game_.lbl_n_player(item.index).Caption);  // the whole name, elided or not
+  }
   if (item.kind == TableItem::Counter) {
     QString name = spokenCaption(game_.Label3(item.index - 1).Caption);
     if (item.index <= 6) {
@@ -642,6 +704,9 @@ QString TableView::itemDescription(const TableItem& item) const {
       return QStringLiteral("Qorza - ") + p1;
     case TableItem::Qorza2:
       return QStringLiteral("Qorza - ") + p2;
+    case TableItem::Name:
+      return item.index == 1 ? QStringLiteral("اسم اللاعب الأول")
+                             : QStringLiteral("اسم اللاعب الثاني");
     case TableItem::Counter:
       break;
   }
@@ -674,6 +739,8 @@ QRectF TableView::itemRect(const TableItem& item) {
       const Place& place = kCounterPlaces[static_cast<std::size_t>(i - 1)];
       return transform_.rect(place.left, place.top, kBoxW, kBoxH);
     }
+    case TableItem::Name:
+      return nameRect(i);
   }
   return {};
 }

@@ -18,9 +18,11 @@ namespace qorza {
 
 struct Game;
 
-// The table measures 9480 x 6435 twips: 632 x 429 pixels at 15 twips each.
+// The window's table measures 9480 x 6435 twips, but player 1's hand
+// reaches 5145 + 1455 = 6600 twips down: the drawn table is that much
+// taller, 632 x 440 pixels at 15 twips each, so that no slot is cut off.
 inline constexpr int kTableTwipsWidth = 9480;
-inline constexpr int kTableTwipsHeight = 6435;
+inline constexpr int kTableTwipsHeight = 6600;
 
 // Twips to pixels: a uniform scale and the place of the table's corner.
 struct TwipsTransform {
@@ -30,7 +32,7 @@ struct TwipsTransform {
   QRectF rect(double left, double top, double width, double height) const;
   QPointF toTwips(QPointF pixels) const;
   double pixels(double twips) const { return twips * scale; }
-  // Scale relative to the table's given size (1 at 632 x 429 pixels).
+  // Scale relative to the table's given size (1 at 632 x 440 pixels).
   double zoom() const { return scale * kTwipsPerPixel; }
 
   // The table as large as fits area with its proportions kept, centred,
@@ -43,9 +45,9 @@ QRectF playerOneCardTwips(int k);
 
 // One thing the table shows, for screen readers: a card slot or a counter.
 struct TableItem {
-  enum Kind { Hand1, Hand2, Table, Points1, Points2, Qorza1, Qorza2, Counter };
+  enum Kind { Hand1, Hand2, Table, Points1, Points2, Qorza1, Qorza2, Counter, Name };
   Kind kind;
-  int index;  // the slot's index; counters: 1..7 (see TableView::counterNames)
+  int index;  // the slot's index; counters: 1..7 (see counterBox); names: the player
   bool operator==(const TableItem& o) const { return kind == o.kind && index == o.index; }
 };
 
@@ -90,12 +92,16 @@ class TableView : public QWidget {
   QRectF itemRect(const TableItem& item);
   unsigned itemId(const TableItem& item);  // accessibility id, made on first use
 
+  // Player p's name as drawn: elided to its label's width.
+  QString drawnName(int p) const;
+
  signals:
   void handCardClicked(int position);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -111,6 +117,9 @@ class TableView : public QWidget {
   void paintHands(QPainter& p);
   void paintTextBox(QPainter& p, const QRectF& r, const std::string& text);
   void paintText(QPainter& p, const QRectF& r, const std::string& text, int flags);
+  void paintName(QPainter& p, int player);
+  QRectF nameRect(int player) const;
+  QFont nameFont(int player) const;
   QFont tableFont(double points, bool bold = false) const;
   void paintFocus(QPainter& p);
   QList<int> handReadingOrder() const;

@@ -14,6 +14,7 @@
 #include "game/game_state.h"
 #include "game/turn_cycle.h"
 #include "scoring/deal_scoring.h"
+#include "ui/game_style.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
 #include "ui/splash_window.h"
@@ -27,6 +28,7 @@ const char* const kCreditsCaption = "لعبة Qorza - برمجة فريق مشر
 namespace {
 
 const QString kCaption = QStringLiteral("Qorza...");
+const QColor kMenuFace(212, 208, 200);
 
 QAction* addCommand(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {}) {
   QAction* action = menu->addAction(caption);
@@ -41,6 +43,7 @@ TableWindow::TableWindow(Game& game, QtPlatform& platform, SubOptionDialog* subO
     : QMainWindow(parent), game_(game), platform_(platform), subOptions_(subOptions) {
   Form_Load(game_, (QCoreApplication::applicationDirPath() + "/").toStdString());
   setWindowTitle(kCaption);
+  setPalette(windowPalette(kMenuFace, Qt::black));  // the menu bar as designed, any theme
   view_ = new TableView(game_, this);
   setCentralWidget(view_);
   buildMenu();
@@ -77,6 +80,10 @@ void TableWindow::buildMenu() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("مساعدة"));
   contentsAction_ = addCommand(help, QStringLiteral("المحتويات"));
   aboutAction_ = addCommand(help, QStringLiteral("حول البرنامج"));
+  // The drop-down menus are windows of their own: they take the colours too.
+  for (QMenu* menu : {file, help}) {
+    menu->setPalette(palette());
+  }
 
   connect(newAction_, &QAction::triggered, this,
           [this] { runCommand([this] { mnu_new_real_Click(game_); }); });
@@ -155,6 +162,7 @@ bool TableWindow::confirmExit() {
                   QStringLiteral("هل تريد بالتأكيد نهاية اللعبة؟"),
                   QMessageBox::Yes | QMessageBox::No, this);
   box.setLayoutDirection(Qt::RightToLeft);
+  box.setPalette(windowPalette(kMenuFace, Qt::black));
   box.setDefaultButton(QMessageBox::Yes);
   if (box.exec() != QMessageBox::Yes) {
     return false;

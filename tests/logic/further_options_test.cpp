@@ -80,6 +80,13 @@ TEST_F(FurtherOptionsTest, DelayIsReadFromTheLabelText) {
   EXPECT_EQ(game.DelayMs, 0);
 }
 
+TEST_F(FurtherOptionsTest, TheSmallBacksShowTheChosenBackFromTheStart) {
+  platform.back = "back-1";  // the dialog's first back, before any OK
+  applyStartupDefaults(game);
+  EXPECT_EQ(game.img_latch(1).Picture, "back-1");
+  EXPECT_EQ(game.img_latch(2).Picture, "back-1");
+}
+
 TEST_F(FurtherOptionsTest, OnlyTheLastClickedBackIsApplied) {
   game.HandSize = 4;
   game.Player2(5).Picture = "untouched";

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "game/game_state.h"
@@ -68,7 +69,9 @@ class NewGameDialogTest : public QObject {
     QVERIFY(dialog->sixCardsOption()->isChecked());
     QVERIFY(dialog->levelOption(2)->isChecked());
     QCOMPARE(dialog->windowTitle(), QString(23, ' ') + QStringLiteral("لعبة Qorza"));
-    QCOMPARE(dialog->size(), QSize(267, 253));
+    // The given 267 x 253 pixels, grown by one factor when the font needs it.
+    QVERIFY(dialog->width() >= 267 && dialog->height() >= 253);
+    QVERIFY(std::abs(dialog->width() * 253.0 / dialog->height() - 267.0) < 2.0);
     QVERIFY(dialog->okButton()->isDefault());
     dialog->okButton()->click();
     QCOMPARE(dialog->result(), int(QDialog::Accepted));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -444,7 +445,7 @@ class TableWindowTest : public QObject {
   void clicksHitTheSameCardAtTwoAndAHalfTimesTheSize() {
     openDealtWindow(true);
     TableView* view = window->view();
-    resizeView(QSize(1580, 1073));
+    resizeView(QSize(1580, 1100));
     QCOMPARE(view->transform().zoom(), 2.5);
     // The card art is rendered afresh at the new size, crisp.
     QElapsedTimer timer;
@@ -466,7 +467,7 @@ class TableWindowTest : public QObject {
     TableView* view = window->view();
     resizeView(QSize(1400, 600));
     const TwipsTransform& t = view->transform();
-    QCOMPARE(t.scale, 600.0 / 6435.0);
+    QCOMPARE(t.scale, 600.0 / 6600.0);
     QCOMPARE(t.offset.y(), 0.0);
     QVERIFY(std::abs(t.offset.x() * 2 + 9480 * t.scale - 1400) < 1e-6);
     const QImage image = view->grab().toImage();
@@ -475,7 +476,7 @@ class TableWindowTest : public QObject {
     // Never smaller than the given size.
     window->resize(300, 200);
     QTest::qWait(20);
-    QVERIFY(view->width() >= 632 && view->height() >= 429);
+    QVERIFY(view->width() >= 632 && view->height() >= 440);
     QCOMPARE(view->transform().zoom(), 1.0);
   }
 
@@ -483,8 +484,8 @@ class TableWindowTest : public QObject {
     openDealtWindow(true);
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->view());
     QVERIFY(table != nullptr);
-    // Six cards in each hand, four on the table, seven counters.
-    QCOMPARE(table->childCount(), 6 + 4 + 6 + 7);
+    // Six cards in each hand, four on the table, seven counters, two names.
+    QCOMPARE(table->childCount(), 6 + 4 + 6 + 7 + 2);
     QStringList names;
     for (int i = 0; i < table->childCount(); ++i) {
       QAccessibleInterface* item = table->child(i);
@@ -505,6 +506,7 @@ class TableWindowTest : public QObject {
     QVERIFY(table->child(16)->state().readOnly);
     QCOMPARE(names[22], QStringLiteral("عدد الأوراق المتبقية"));
     QCOMPARE(table->child(22)->text(QAccessible::Value), QStringLiteral("36"));
+    QCOMPARE(names[23], QStringLiteral("Tester"));
     // The hand card found at a point of the screen is the one drawn on top.
     const QRectF card5 = window->view()->handCardRect(5);
     const QPoint onTop = window->view()->mapToGlobal(card5.center().toPoint());
@@ -515,6 +517,57 @@ class TableWindowTest : public QObject {
     press->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(!game->Player1(1).Visible);
     QVERIFY(!table->child(1)->text(QAccessible::Name).contains(QStringLiteral("آس بستوني")));
+  }
+
+  // The rows of the image between top and bottom (pixels) that hold the
+  // names' and hints' yellow between left and right.
+  static QList<int> yellowRows(const QImage& image, QRect area) {
+    QList<int> rows;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 160 && c.green() > 160 && c.blue() < 100) {
+          rows << y;
+          break;
+        }
+      }
+    }
+    return rows;
+  }
+
+  void namesStayInTheirLabelsClearOfTheKeyHints() {
+    openDealtWindow(true);
+    TableView* view = window->view();
+    const TwipsTransform& t = view->transform();
+    const QRect label = t.rect(4185, 4770, 1305, 180).toAlignedRect();
+    const QRect hints = t.rect(3690, 4950, 5235 - 3690, 195).toAlignedRect();
+
+    // A usual name: blank rows between its letters and the digits below.
+    game->lbl_n_player(1).Caption = "محمد علي";
+    view->tableChanged();
+    QImage image = view->grab().toImage();
+    const QList<int> rows = yellowRows(
+        image, QRect(label.left(), label.top(), label.width(), hints.bottom() - label.top()));
+    QVERIFY(!rows.isEmpty());
+    bool gap = false;
+    for (qsizetype i = 1; i < rows.size(); ++i) gap = gap || rows[i] > rows[i - 1] + 1;
+    QVERIFY2(gap, "the name touches the key hints");
+
+    // A long name is cut to its label, whole for screen readers and in the tooltip.
+    const QString longName = QStringLiteral("عبد الرحمن بن محمد بن عبد الله الأنصاري");
+    game->lbl_n_player(1).Caption = longName.toStdString();
+    view->tableChanged();
+    image = view->grab().toImage();
+    const QRect nameRows(0, label.top(), image.width(), label.height());
+    QVERIFY(
+        yellowRows(image, nameRows.adjusted(0, 0, label.left() - image.width() - 1, 0)).isEmpty());
+    QVERIFY(yellowRows(image, nameRows.adjusted(label.right() + 2, 0, 0, 0)).isEmpty());
+    QVERIFY(view->drawnName(1).size() < longName.size());
+    QVERIFY(view->accessibleItems().contains(TableItem{TableItem::Name, 1}));
+    QCOMPARE(view->itemName(TableItem{TableItem::Name, 1}), longName);
+    QHelpEvent tip(QEvent::ToolTip, label.center(), view->mapToGlobal(label.center()));
+    QCoreApplication::sendEvent(view, &tip);
+    QCOMPARE(QToolTip::text(), longName);
   }
 
   void tabAndArrowsWalkTheHandRightToLeftAndEnterPlays() {
@@ -610,7 +663,8 @@ class TableWindowTest : public QObject {
   void slotsSitAtTheirTwipsAtTheGivenSize() {
     openDealtWindow(true);
     TableView* view = window->view();
-    QCOMPARE(view->size(), QSize(632, 429));
+    // The given 632 x 429 and 11 pixels more, down to player 1's cards' lower edge.
+    QCOMPARE(view->size(), QSize(632, 440));
     const TwipsTransform& t = view->transform();
     QCOMPARE(t.rect(4680, 5145, 1065, 1455), QRectF(312, 343, 71, 97));
     QCOMPARE(t.offset, QPointF(0, 0));
