@@ -15,8 +15,14 @@ void HeadlessPlatform::playSound(const std::string& path) {
 
 bool HeadlessPlatform::runNewGameDialog(Game& game) {
   // The dialog starts at the normal variant whatever the deck in play.
+  // A refused OK (an empty name) leaves the dialog, and the match, as it was.
   const NewGameChoice choice{false, game.HandSize == 6, game.PlayerName(1)};
-  return applyNewGameOptions(game, choice);
+  const NewGameSettings kept = keepNewGameSettings(game);
+  if (applyNewGameOptions(game, choice)) {
+    return true;
+  }
+  restoreNewGameSettings(game, kept);
+  return false;
 }
 
 void HeadlessPlatform::showResults(Game& game) { lastResults_ = game.frm_results; }
