@@ -87,9 +87,10 @@ class TableWindow : public QMainWindow {
   QAction* aboutAction_ = nullptr;
 };
 
-// The VB key code of a key press (49..54 for the digits, 97..102 on the
-// keypad, Arabic-Indic digits as the main row), 0 for any other key; and its
-// shift state (1 Shift, 2 Ctrl, 4 Alt, added).
+// The game's code for a key press: 49..54 for the digits 1 to 6 of the main
+// row (Arabic-Indic digits count as the main row), 97..102 for those of the
+// keypad, 0 for any other key; and its shift state (1 Shift, 2 Ctrl, 4 Alt,
+// added).
 int keyCodeOf(const QKeyEvent& event);
 int shiftStateOf(const QKeyEvent& event);
 

@@ -22,6 +22,7 @@
 #include "game/game_state.h"
 #include "game/new_game_options.h"
 #include "scoring/deal_scoring.h"
+#include "tests/support/answer_modal.h"
 #include "ui/fonts.h"
 #include "ui/help_window.h"
 #include "ui/new_game_dialog.h"
@@ -35,6 +36,8 @@
 using namespace qorza;
 
 namespace {
+
+using qorza::test::answerModal;
 
 // A text as drawn: its access-key marks taken out.
 QString drawnText(QString text) {
@@ -207,23 +210,6 @@ QPalette darkPalette() {
   dark.setColor(QPalette::Button, QColor(50, 50, 50));
   dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
   return dark;
-}
-
-// Runs answer on the next modal window once it is up; one still open after
-// five seconds is closed so that a missed window fails instead of hanging.
-void answerModal(std::function<void(QWidget*)> answer) {
-  auto* poll = new QTimer(qApp);
-  auto started = std::make_shared<QElapsedTimer>();
-  started->start();
-  QObject::connect(poll, &QTimer::timeout, qApp, [poll, answer, started] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      poll->deleteLater();
-      answer(modal);
-    } else if (started->elapsed() > 5000) {
-      poll->deleteLater();
-    }
-  });
-  poll->start(10);
 }
 
 // With QORZA_SCREENSHOT_DIR set, each window checked is also saved there as

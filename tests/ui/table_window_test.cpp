@@ -18,6 +18,7 @@
 #include "game/deal.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
+#include "tests/support/answer_modal.h"
 #include "ui/card_art.h"
 #include "ui/fonts.h"
 #include "ui/new_game_dialog.h"
@@ -30,22 +31,7 @@ using namespace qorza;
 
 namespace {
 
-// Runs answer on the next modal window once it is up. A modal still open
-// after five seconds is closed so a missed dialog fails instead of hanging.
-void answerModal(std::function<void(QWidget*)> answer) {
-  auto* poll = new QTimer(qApp);
-  auto started = std::make_shared<QElapsedTimer>();
-  started->start();
-  QObject::connect(poll, &QTimer::timeout, qApp, [poll, answer, started] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      poll->deleteLater();
-      answer(modal);
-    } else if (started->elapsed() > 5000) {
-      poll->deleteLater();
-    }
-  });
-  poll->start(10);
-}
+using qorza::test::answerModal;
 
 void closeStrayModals() {
   while (QWidget* modal = QApplication::activeModalWidget()) {
