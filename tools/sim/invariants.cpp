@@ -2,7 +2,7 @@
 
 #include <array>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 
 #include "game/game_state.h"
 #include "game/numbers.h"
@@ -56,27 +56,29 @@ const std::array<CardSlot, kLibrarySize + 1>& library() {
   return cards;
 }
 
-// The library index of each face picture, looked up once.
-int libraryIndexOf(const std::string& picture) {
-  static const std::unordered_map<std::string, int> indexes = [] {
-    std::unordered_map<std::string, int> map;
-    for (int i = 1; i <= kLibrarySize; ++i) {
-      map.emplace(library()[static_cast<std::size_t>(i)].Picture, i);
-    }
-    return map;
-  }();
-  const auto found = indexes.find(picture);
-  return found == indexes.end() ? 0 : found->second;
+// The library index of the card a slot holds: the suit from its picture's
+// first letter, the rank from its Tag; 0 when neither names a card. Whether
+// the slot really is that card is left to the caller.
+int libraryIndexOf(const CardSlot& card) {
+  constexpr std::string_view suitLetters = "sdhc";  // spade, diamond, heart, club
+  const std::size_t suit =
+      card.Picture.empty() ? suitLetters.npos : suitLetters.find(card.Picture[0]);
+  const int rank = valueOf(card);
+  if (suit == suitLetters.npos || rank < 1 || rank > 13) {
+    return 0;
+  }
+  return libraryIndex(static_cast<Suit>(suit + 1), rank);
 }
 
-// Counts each face once; a second sighting or a Tag that disagrees with its
-// face is an error.
+// Counts each face once; a slot that is no library card, or a second sighting
+// of one, is an error.
 class FaceRegister {
  public:
   void add(const CardSlot& card, const char* place, int i) {
-    const int index = libraryIndexOf(card.Picture);
+    const int index = libraryIndexOf(card);
     const CardSlot& known = library()[static_cast<std::size_t>(index)];
-    if (index == 0 || known.Tag != card.Tag || known.ToolTipText != card.ToolTipText) {
+    if (index == 0 || known.Picture != card.Picture || known.Tag != card.Tag ||
+        known.ToolTipText != card.ToolTipText) {
       throw InvariantError(std::string(place) + " " + std::to_string(i) + " holds " +
                            script::slotText(card));
     }
