@@ -184,7 +184,7 @@ void SelfPlay::countQorzas() {
 void SelfPlay::dealEnded(Game& g) {
   checkpoint();
   checkDealEnd(g);
-  signature_ = fnv(signature_, script::dumpState(g, platform_).dump());
+  signature_ = fnv(signature_, script::stateText(g, platform_));
   const int gain1 = g.ScoreTable(1) - lastScore1_;
   const int gain2 = g.ScoreTable(2) - lastScore2_;
   tally_.deals += 1;
