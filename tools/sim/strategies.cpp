@@ -46,27 +46,17 @@ int lowestNonJack(const Game& g, const std::vector<int>& positions) {
   return best;
 }
 
-// Copies what one play reads or writes. The library, the stock, the deck
-// order, the results and the random numbers belong to dealing and scoring a
-// deal, which no single play reaches, so a trial leaves them as they were.
+// Copies what one play reads. The library, the stock, the deck order, the
+// results and the random numbers belong to dealing and scoring a deal, which
+// no single play reaches; the strips, Qorza displays, labels and names are
+// only written by a play (a strip place or display is chosen by the copied
+// counters). A trial leaves all of these as they were.
 void copyPlayState(Game& to, const Game& from) {
   to.game = from.game;
   to.game1 = from.game1;
   to.Player1 = from.Player1;
   to.Player2 = from.Player2;
   to.Player02 = from.Player02;
-  to.STANSARD = from.STANSARD;
-  to.img_swap = from.img_swap;
-  to.img_card1 = from.img_card1;
-  to.img_card2 = from.img_card2;
-  to.img_qorza1 = from.img_qorza1;
-  to.img_qorza2 = from.img_qorza2;
-  to.img_latch = from.img_latch;
-  to.Label1 = from.Label1;
-  to.lbl_qorza1 = from.lbl_qorza1;
-  to.lbl_qorza2 = from.lbl_qorza2;
-  to.Label3 = from.Label3;
-  to.lbl_n_player = from.lbl_n_player;
   to.TXT_CARD = from.TXT_CARD;
   to.TXT_POINT = from.TXT_POINT;
   to.txt_qorza = from.txt_qorza;
@@ -78,7 +68,6 @@ void copyPlayState(Game& to, const Game& from) {
   to.HandSize = from.HandSize;
   to.DealtCount = from.DealtCount;
   to.TurnInHand = from.TurnInHand;
-  to.PlayerName = from.PlayerName;
   to.SkillLevel = from.SkillLevel;
   to.DelayMs = from.DelayMs;
   to.SoundOn = from.SoundOn;
