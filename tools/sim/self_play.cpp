@@ -157,8 +157,8 @@ void SelfPlay::turn() {
   }
   tally_.longestTurnMs = std::max(tally_.longestTurnMs, ms);
   guarded([this] {
-    checkBetweenTurns(game_);
-    checkpoint();
+    checkBetweenTurns(game_);  // also every check of a checkpoint
+    noteCheckpoint();
   });
 }
 
@@ -166,6 +166,10 @@ void SelfPlay::turn() {
 // at the end of the deal.
 void SelfPlay::checkpoint() {
   checkAfterPlay(game_);
+  noteCheckpoint();
+}
+
+void SelfPlay::noteCheckpoint() {
   tableFilled_ = tableFilled_ || tableIsFull(game_);
   countQorzas();
 }
