@@ -45,7 +45,7 @@ void checkFace(CardFace face) {
 
 }  // namespace
 
-int valueOf(const CardSlot& slot) { return static_cast<int>(numberOf(slot.Tag)); }
+int valueOfTag(std::string_view tag) { return static_cast<int>(numberOf(tag)); }
 
 void copyCard(CardSlot& to, const CardSlot& from) {
   to.Picture = from.Picture;

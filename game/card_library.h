@@ -20,8 +20,22 @@ struct CardSlot {
   bool Enabled = true;  // player 1's hand only
 };
 
-// Rank read from a slot's Tag by the leading-number rule (empty Tag: 0).
-int valueOf(const CardSlot& slot);
+// Rank read from a Tag by the leading-number rule (empty Tag: 0).
+int valueOfTag(std::string_view tag);
+
+// Rank read from a slot's Tag by the leading-number rule (empty Tag: 0). A
+// Tag of one or two digits, as every dealt card has, is read on the spot.
+inline int valueOf(const CardSlot& slot) {
+  const std::string& tag = slot.Tag;
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (tag.size() == 1 && digit(tag[0])) {
+    return tag[0] - '0';
+  }
+  if (tag.size() == 2 && digit(tag[0]) && digit(tag[1])) {
+    return (tag[0] - '0') * 10 + (tag[1] - '0');
+  }
+  return valueOfTag(tag);
+}
 
 // Copies Picture, Tag and ToolTipText; Visible is set separately.
 void copyCard(CardSlot& to, const CardSlot& from);

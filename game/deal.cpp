@@ -1,5 +1,6 @@
 #include "game/deal.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -121,20 +122,15 @@ void mnu_new_real_Click(Game& g) {
 }
 
 void shuffleDeckOrder(Game& g) {
+  // Each position is drawn again until it differs from those already taken.
+  std::array<bool, 53> taken{};
   for (int i = 1; i <= g.DeckSize; ++i) {
-    bool repeated = true;
-    std::string s;
-    while (repeated) {
-      s = std::to_string(randomPosition(g));
-      repeated = false;
-      for (int j = 1; j < i; ++j) {
-        if (g.DeckOrder(j) == s) {
-          repeated = true;
-          break;
-        }
-      }
+    int drawn = randomPosition(g);
+    while (taken[static_cast<std::size_t>(drawn)]) {
+      drawn = randomPosition(g);
     }
-    g.DeckOrder(i) = s;
+    taken[static_cast<std::size_t>(drawn)] = true;
+    g.DeckOrder(i) = std::to_string(drawn);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 namespace qorza {
@@ -37,9 +38,28 @@ double outOfRange(std::string_view digits) {
   return huge ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
+// Text of nothing but digits, the usual form of ranks and whole counters,
+// read without the general parser; up to 15 digits every value is exact.
+std::optional<double> plainDigits(std::string_view text) {
+  if (text.empty() || text.size() > 15) {
+    return std::nullopt;
+  }
+  long long value = 0;
+  for (const char c : text) {
+    if (!isDigit(c)) {
+      return std::nullopt;
+    }
+    value = value * 10 + (c - '0');
+  }
+  return static_cast<double>(value);
+}
+
 }  // namespace
 
 double numberOf(std::string_view text) {
+  if (const auto plain = plainDigits(text)) {
+    return *plain;
+  }
   std::size_t i = text.find_first_not_of(" \t");
   if (i == std::string_view::npos) {
     return 0.0;

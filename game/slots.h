@@ -9,6 +9,13 @@
 
 namespace qorza {
 
+// Throws the out-of-range error for a bad slot index; kept out of line so the
+// checked access stays small enough to inline.
+[[noreturn, gnu::cold, gnu::noinline]] inline void throwSlotIndex(int i, int lo, int hi) {
+  throw std::out_of_range("slot index " + std::to_string(i) + " outside " + std::to_string(lo) +
+                          ".." + std::to_string(hi));
+}
+
 template <typename T, int Lo, int Hi>
 class SlotArray {
   static_assert(Lo <= Hi, "empty slot range");
@@ -29,9 +36,8 @@ class SlotArray {
 
  private:
   static std::size_t offset(int i) {
-    if (i < Lo || i > Hi) {
-      throw std::out_of_range("slot index " + std::to_string(i) + " outside " + std::to_string(Lo) +
-                              ".." + std::to_string(Hi));
+    if (i < Lo || i > Hi) [[unlikely]] {
+      throwSlotIndex(i, Lo, Hi);
     }
     return static_cast<std::size_t>(i - Lo);
   }

@@ -49,7 +49,9 @@ int currentSum(const Game& g, const SetUnderTrial& set) {
 }
 
 // Visits every set of `wanted` snapshot positions in lexicographic order and
-// records each one whose current values add up to TrialValue.
+// records each one whose current values add up to TrialValue. Values are
+// never negative and only drop (to 0) when a set is recorded, so a partial
+// set already past TrialValue can complete no match: it is skipped.
 void visitSets(Game& g, CaptureRecord& record, int k, SetUnderTrial& set, int wanted, int from) {
   if (set.size == wanted) {
     if (currentSum(g, set) == g.p2.TrialValue) {
@@ -60,7 +62,9 @@ void visitSets(Game& g, CaptureRecord& record, int k, SetUnderTrial& set, int wa
   for (int j = from; j <= g.p2.TableCount2; ++j) {
     set.at[static_cast<std::size_t>(set.size)] = j;
     set.size += 1;
-    visitSets(g, record, k, set, wanted, j + 1);
+    if (currentSum(g, set) <= g.p2.TrialValue) {
+      visitSets(g, record, k, set, wanted, j + 1);
+    }
     set.size -= 1;
   }
 }

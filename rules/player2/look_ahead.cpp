@@ -10,29 +10,27 @@ namespace qorza {
 
 namespace {
 
-// Hides on the copy every set of `wanted` look-ahead cards whose ranks add up
-// to PlayedValue. The ranks are those of the Tags (LookValue), which hiding
-// leaves alone, so a card may take part in several sets.
-void hideSums(Game& g, std::array<int, 4>& at, int size, int wanted, int from) {
-  if (size == wanted) {
-    int sum = 0;
-    for (int i = 0; i < size; ++i) {
-      sum += g.p2.LookValue(at[static_cast<std::size_t>(i)]);
-    }
-    if (sum != g.p1.PlayedValue) {
-      return;
-    }
+// Hides on the copy every set of two to four look-ahead cards whose ranks add
+// up to PlayedValue. The ranks are those of the Tags (LookValue), which hiding
+// leaves alone, so a card may take part in several sets. Ranks are never
+// negative, so a partial set already past the target can be dropped.
+void hideSums(Game& g, std::array<int, 4>& at, int size, int sum, int from) {
+  const int target = g.p1.PlayedValue;
+  if (size >= 2 && sum == target) {
     for (int i = 0; i < size; ++i) {
       g.game1(g.p2.LookSlot(at[static_cast<std::size_t>(i)])).Visible = false;
     }
-    return;
   }
   if (size == static_cast<int>(at.size())) {
     return;  // no set is larger than four cards
   }
   for (int k = from; k <= g.p2.LookCount; ++k) {
+    const int next = sum + g.p2.LookValue(k);
+    if (next > target) {
+      continue;
+    }
     at[static_cast<std::size_t>(size)] = k;
-    hideSums(g, at, size + 1, wanted, k + 1);
+    hideSums(g, at, size + 1, next, k + 1);
   }
 }
 
@@ -110,9 +108,7 @@ void TrialOpponentTake(Game& g) {
     }
   }
   std::array<int, 4> at{};
-  for (int wanted = 2; wanted <= 4; ++wanted) {
-    hideSums(g, at, 0, wanted, 1);
-  }
+  hideSums(g, at, 0, 0, 1);
 }
 
 }  // namespace qorza

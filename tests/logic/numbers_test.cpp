@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "game/card_library.h"
+
 namespace qorza {
 namespace {
 
@@ -18,6 +20,26 @@ TEST(CounterText, LeadingNumberRule) {
   EXPECT_EQ(numberOf("-8"), -8);
   EXPECT_EQ(numberOf("1.2.3"), 1.2);
   EXPECT_EQ(numberOf("."), 0);
+  EXPECT_EQ(numberOf("007"), 7);
+  EXPECT_EQ(numberOf("999999999999999"), 999999999999999.0);
+  EXPECT_EQ(numberOf("99999999999999999999"), 1e20);
+}
+
+TEST(CounterText, RanksComeFromTagsByTheSameRule) {
+  const auto rankOf = [](const char* tag) {
+    CardSlot card;
+    card.Tag = tag;
+    return valueOf(card);
+  };
+  EXPECT_EQ(rankOf("7"), 7);
+  EXPECT_EQ(rankOf("13"), 13);
+  EXPECT_EQ(rankOf(""), 0);
+  EXPECT_EQ(rankOf(" 5"), 5);
+  EXPECT_EQ(rankOf("7x"), 7);
+  EXPECT_EQ(rankOf("12.5"), 12);
+  EXPECT_EQ(rankOf("-3"), -3);
+  EXPECT_EQ(rankOf("123"), 123);
+  EXPECT_EQ(rankOf("1a"), 1);
 }
 
 TEST(CounterText, WrittenAsPlainDecimal) {

@@ -200,6 +200,12 @@ TEST_F(Discard, LookAheadTriesEverySumSize) {
   play(3);
   EXPECT_EQ(tableShows(), (Cards{"AS", "2S", "3S", "8H"}));
   EXPECT_EQ(handShows(), (Cards{"7D", "9C"}));
+
+  table({"2S", "9S", "AS"});
+  hand1({"10C"});
+  hand2({"7D", "5H"});  // 9 + 1 and 2 + 1 + 7, with the 9 between the 2 and the 1
+  play(3);
+  EXPECT_EQ(tableShows(), (Cards{"2S", "9S", "AS", "5H"}));
 }
 
 }  // namespace

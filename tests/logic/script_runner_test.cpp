@@ -7,9 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "game/game_state.h"
 #include "sound/sounds.h"
 #include "tools/script/card_notation.h"
+#include "tools/script/headless_platform.h"
+#include "tools/script/script_line.h"
 #include "tools/script/script_session.h"
+#include "tools/script/state_dump.h"
 
 namespace qorza::script {
 namespace {
@@ -305,6 +309,23 @@ TEST(ScriptDump, KeysComeInAFixedOrder) {
   EXPECT_TRUE(dump["results"].is_null());
   EXPECT_EQ(dump["table"].size(), 10u);
   EXPECT_EQ(dump["hand1"].size(), 6u);
+}
+
+// The dump is written without the JSON library; it must print exactly what
+// the library would, escapes and non-ASCII text included.
+TEST(ScriptDump, TextIsWhatTheJsonLibraryPrints) {
+  HeadlessPlatform platform;
+  Game g{platform};
+  std::ostringstream unused;
+  ScriptSession session(g, platform, unused);
+  for (const char* line : {"options 52 6 2", "seed 5", "deal", "click 1", "results"}) {
+    session.execute(ScriptLine(line));
+  }
+  g.TXT_CARD(1).Text = "quote \" backslash \\ tab \t bell \x07 rubout \x7f slash /";
+  g.TXT_NAME.Text = "\u0627\u0644\u062d\u0627\u0633\u0648\u0628";
+  const std::string text = stateText(g, platform);
+  EXPECT_EQ(nlohmann::ordered_json::parse(text).dump(), text);
+  EXPECT_NE(text.find("\"results\":{\"grid\""), std::string::npos);
 }
 
 TEST(ScriptDump, SoundsAreTheFileNamesAskedForSinceTheLastDump) {

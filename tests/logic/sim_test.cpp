@@ -64,6 +64,11 @@ TEST(SimInvariants, LostDoubledOrMislabelledCardsAreCaught) {
     laid.game.game(1).Tag = "";  // a taken card's empty Tag left showing
     EXPECT_THROW(checkAfterPlay(laid.game), InvariantError);
   }
+  for (const char* picture : {"back", "spade_11", "spade_01", "heart_", "star_7", "heart_jacks"}) {
+    Laid laid(kMidDeal);
+    laid.game.game(1).Picture = picture;  // no card of the library shows this
+    EXPECT_THROW(checkAfterPlay(laid.game), InvariantError) << picture;
+  }
   {
     Laid laid(kMidDeal);
     laid.game.CardImgNext2 = 12;

@@ -22,6 +22,9 @@ wm_class=$(xprop -id "$window" WM_CLASS)
 echo "$wm_class"
 [[ $wm_class =~ \"$class\"$ ]] || { echo "FAIL: the class is not '$class'"; exit 1; }
 
-icon=$(xprop -id "$window" _NET_WM_ICON | head -c 200)
+# Read whole: cutting xprop's output short can kill it with SIGPIPE, which
+# pipefail would take for a failure.
+icon=$(xprop -id "$window" _NET_WM_ICON)
+icon=${icon:0:200}
 [[ $icon == *"CARDINAL"* ]] || { echo "FAIL: the window has no icon: $icon"; exit 1; }
 echo "ok   window class '$class' and an icon"

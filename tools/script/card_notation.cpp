@@ -1,5 +1,6 @@
 #include "tools/script/card_notation.h"
 
+#include <array>
 #include <unordered_map>
 
 namespace qorza::script {
@@ -17,6 +18,18 @@ std::optional<CardFace> faceOf(const Picture& picture) {
   }();
   const auto found = faces.find(picture);
   return found == faces.end() ? std::nullopt : std::optional<CardFace>(found->second);
+}
+
+// The library's card records, built once.
+const CardSlot& libraryRecord(CardFace face) {
+  static const std::array<CardSlot, kLibrarySize + 1> cards = [] {
+    std::array<CardSlot, kLibrarySize + 1> all{};
+    for (int i = 1; i <= kLibrarySize; ++i) {
+      all[static_cast<std::size_t>(i)] = libraryCard(i);
+    }
+    return all;
+  }();
+  return cards[static_cast<std::size_t>(libraryIndex(face.suit, face.rank))];
 }
 
 }  // namespace
@@ -40,7 +53,7 @@ std::string pictureText(const Picture& picture) {
 std::string slotText(const CardSlot& slot) {
   const auto face = faceOf(slot.Picture);
   if (face) {
-    const CardSlot library = libraryCard(libraryIndex(face->suit, face->rank));
+    const CardSlot& library = libraryRecord(*face);
     if (library.Tag == slot.Tag && library.ToolTipText == slot.ToolTipText) {
       return cardText(*face);
     }

@@ -268,6 +268,6 @@ void ScriptSession::p1(const ScriptLine& line) {
   H1_player1(game_, position);
 }
 
-void ScriptSession::dump() { out_ << dumpState(game_, platform_).dump() << '\n'; }
+void ScriptSession::dump() { out_ << stateText(game_, platform_) << '\n'; }
 
 }  // namespace qorza::script

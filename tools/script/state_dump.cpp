@@ -1,5 +1,7 @@
 #include "tools/script/state_dump.h"
 
+#include <string_view>
+
 #include "game/game_state.h"
 #include "tools/script/card_notation.h"
 #include "tools/script/headless_platform.h"
@@ -8,122 +10,242 @@ namespace qorza::script {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+// Writes compact JSON text straight into one string, in the form the JSON
+// library prints (no spaces, strings in UTF-8 with only the required escapes).
+class JsonText {
+ public:
+  std::string take() { return std::move(text_); }
+
+  void key(std::string_view name) {
+    separate();
+    text_ += '"';
+    text_ += name;
+    text_ += "\":";
+    fresh_ = true;
+  }
+  void open(char bracket) {
+    separate();
+    text_ += bracket;
+    fresh_ = true;
+  }
+  void close(char bracket) {
+    text_ += bracket;
+    fresh_ = false;
+  }
+  void null() {
+    separate();
+    text_ += "null";
+  }
+  void number(long long value) {
+    separate();
+    text_ += std::to_string(value);
+  }
+  void string(std::string_view value) {
+    separate();
+    if (plain(value)) {
+      text_ += '"';
+      text_ += value;
+      text_ += '"';
+    } else {
+      text_ += nlohmann::ordered_json(value).dump();  // escapes and checks the UTF-8
+    }
+  }
+
+ private:
+  // Text the library would print between quotes as it is.
+  static bool plain(std::string_view value) {
+    for (const char c : value) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte < 0x20 || byte >= 0x80 || c == '"' || c == '\\') {
+        return false;
+      }
+    }
+    return true;
+  }
+  void separate() {
+    if (!fresh_) {
+      text_ += ',';
+    }
+    fresh_ = false;
+  }
+
+  std::string text_;
+  bool fresh_ = true;
+};
 
 template <typename Slots>
-Json slotsJson(const Slots& slots) {
-  Json list = Json::array();
+void writeSlots(JsonText& json, const Slots& slots) {
+  json.open('[');
   for (const CardSlot& slot : slots) {
-    list.push_back(slot.Visible ? Json(slotText(slot)) : Json(nullptr));
+    slot.Visible ? json.string(slotText(slot)) : json.null();
   }
-  return list;
+  json.close(']');
 }
 
 // Player 2's hand: the face lives in Player02, Tag and mark in Player2.
-Json hand2Json(const Game& g) {
-  Json list = Json::array();
+void writeHand2(JsonText& json, const Game& g) {
+  json.open('[');
   for (int i = 1; i <= 6; ++i) {
     if (!g.Player2(i).Visible) {
-      list.push_back(nullptr);
+      json.null();
       continue;
     }
     CardSlot card = g.Player2(i);
     card.Picture = g.Player02(i).Picture;
-    list.push_back(slotText(card));
+    json.string(slotText(card));
   }
-  return list;
+  json.close(']');
 }
 
 template <typename Strip>
-Json stripJson(const Strip& strip) {
-  Json list = Json::array();
+void writeStrip(JsonText& json, const Strip& strip) {
+  json.open('[');
   for (const CardSlot& slot : strip) {
     if (slot.Visible) {
-      list.push_back(pictureText(slot.Picture));
+      json.string(pictureText(slot.Picture));
     }
   }
-  return list;
+  json.close(']');
 }
 
 template <typename Pictures, typename Captions>
-Json qorzaJson(const Pictures& pictures, const Captions& captions) {
-  Json list = Json::array();
+void writeQorzas(JsonText& json, const Pictures& pictures, const Captions& captions) {
+  json.open('[');
   for (int p = 1; p <= 6; ++p) {
     if (pictures(p).Visible) {
-      list.push_back(
-          {{"pos", p}, {"card", pictureText(pictures(p).Picture)}, {"worth", captions(p).Caption}});
+      json.open('{');
+      json.key("pos");
+      json.number(p);
+      json.key("card");
+      json.string(pictureText(pictures(p).Picture));
+      json.key("worth");
+      json.string(captions(p).Caption);
+      json.close('}');
     }
   }
-  return list;
+  json.close(']');
 }
 
 template <typename Boxes>
-Json pairJson(const Boxes& boxes) {
-  return Json::array({boxes(1).Text, boxes(2).Text});
+void writePair(JsonText& json, const Boxes& boxes) {
+  json.open('[');
+  json.string(boxes(1).Text);
+  json.string(boxes(2).Text);
+  json.close(']');
 }
 
-Json deckJson(const Game& g) {
-  Json list = Json::array();
+void writeDeck(JsonText& json, const Game& g) {
+  json.open('[');
   for (int i = 1; i <= g.DeckSize; ++i) {
     const CardSlot& card = g.card(i);
-    list.push_back(card.Picture.empty() ? Json(nullptr) : Json(slotText(card)));  // never dealt
+    card.Picture.empty() ? json.null() : json.string(slotText(card));  // never dealt
   }
-  return list;
+  json.close(']');
 }
 
-// The rows written so far, the verdict if it shows, the highlighted column.
-Json resultsJson(const std::optional<ResultsWindowModel>& shown) {
-  if (!shown) {
-    return nullptr;
-  }
-  Json grid = Json::array();
+// The highlighted column of the deal rows (0: none).
+int highlightOf(const ResultsWindowModel& shown) {
   int highlight = 0;
-  for (std::size_t r = 1; r < shown->Grid1.size(); ++r) {
-    const auto& row = shown->Grid1[r];
+  for (std::size_t r = 1; r < shown.Grid1.size(); ++r) {
+    const auto& row = shown.Grid1[r];
     for (std::size_t c = 1; c < row.size() && c <= 2; ++c) {
       if (row[c].Highlighted) {
         highlight = static_cast<int>(c);
       }
     }
+  }
+  return highlight;
+}
+
+// The rows written so far, the verdict if it shows, the highlighted column.
+void writeResults(JsonText& json, const std::optional<ResultsWindowModel>& shown) {
+  if (!shown) {
+    json.null();
+    return;
+  }
+  json.open('{');
+  json.key("grid");
+  json.open('[');
+  for (std::size_t r = 1; r < shown->Grid1.size(); ++r) {
+    const auto& row = shown->Grid1[r];
     if (row.size() >= 3 && (!row[1].Text.empty() || !row[2].Text.empty())) {
-      grid.push_back({row[0].Text, row[1].Text, row[2].Text});
+      json.open('[');
+      json.string(row[0].Text);
+      json.string(row[1].Text);
+      json.string(row[2].Text);
+      json.close(']');
     }
   }
-  return {{"grid", grid},
-          {"verdict", shown->Label1Visible ? Json(shown->Label1Caption) : Json(nullptr)},
-          {"highlight", highlight}};
+  json.close(']');
+  json.key("verdict");
+  shown->Label1Visible ? json.string(shown->Label1Caption) : json.null();
+  json.key("highlight");
+  json.number(highlightOf(*shown));
+  json.close('}');
+}
+
+void writeCounters(JsonText& json, const Game& g) {
+  const std::pair<std::string_view, int> counters[] = {
+      {"DeckSize", g.DeckSize},           {"HandSize", g.HandSize},
+      {"SkillLevel", g.SkillLevel},       {"DealtCount", g.DealtCount},
+      {"TurnInHand", g.TurnInHand},       {"CardImgNext1", g.CardImgNext1},
+      {"CardImgNext2", g.CardImgNext2},   {"QorzaImgNext1", g.QorzaImgNext1},
+      {"QorzaImgNext2", g.QorzaImgNext2}, {"RoundCount1", g.RoundCount1}};
+  for (const auto& [name, value] : counters) {
+    json.key(name);
+    json.number(value);
+  }
 }
 
 }  // namespace
 
+std::string stateText(const Game& g, HeadlessPlatform& platform) {
+  JsonText json;
+  json.open('{');
+  json.key("table");
+  writeSlots(json, g.game);
+  json.key("hand1");
+  writeSlots(json, g.Player1);
+  json.key("hand2");
+  writeHand2(json, g);
+  json.key("TXT_CARD");
+  writePair(json, g.TXT_CARD);
+  json.key("TXT_POINT");
+  writePair(json, g.TXT_POINT);
+  json.key("txt_qorza");
+  writePair(json, g.txt_qorza);
+  json.key("TXT_NAME");
+  json.string(g.TXT_NAME.Text);
+  json.key("img_card1");
+  writeStrip(json, g.img_card1);
+  json.key("img_card2");
+  writeStrip(json, g.img_card2);
+  json.key("qorza1");
+  writeQorzas(json, g.img_qorza1, g.lbl_qorza1);
+  json.key("qorza2");
+  writeQorzas(json, g.img_qorza2, g.lbl_qorza2);
+  json.key("sounds");
+  json.open('[');
+  for (const std::string& sound : platform.takeSounds()) {
+    json.string(sound);
+  }
+  json.close(']');
+  writeCounters(json, g);
+  json.key("ScoreTable");
+  json.open('[');
+  json.number(g.ScoreTable(1));
+  json.number(g.ScoreTable(2));
+  json.close(']');
+  json.key("deck");
+  writeDeck(json, g);
+  json.key("results");
+  writeResults(json, platform.lastResults());
+  json.close('}');
+  return json.take();
+}
+
 nlohmann::ordered_json dumpState(const Game& g, HeadlessPlatform& platform) {
-  Json state;
-  state["table"] = slotsJson(g.game);
-  state["hand1"] = slotsJson(g.Player1);
-  state["hand2"] = hand2Json(g);
-  state["TXT_CARD"] = pairJson(g.TXT_CARD);
-  state["TXT_POINT"] = pairJson(g.TXT_POINT);
-  state["txt_qorza"] = pairJson(g.txt_qorza);
-  state["TXT_NAME"] = g.TXT_NAME.Text;
-  state["img_card1"] = stripJson(g.img_card1);
-  state["img_card2"] = stripJson(g.img_card2);
-  state["qorza1"] = qorzaJson(g.img_qorza1, g.lbl_qorza1);
-  state["qorza2"] = qorzaJson(g.img_qorza2, g.lbl_qorza2);
-  state["sounds"] = platform.takeSounds();
-  state["DeckSize"] = g.DeckSize;
-  state["HandSize"] = g.HandSize;
-  state["SkillLevel"] = g.SkillLevel;
-  state["DealtCount"] = g.DealtCount;
-  state["TurnInHand"] = g.TurnInHand;
-  state["CardImgNext1"] = g.CardImgNext1;
-  state["CardImgNext2"] = g.CardImgNext2;
-  state["QorzaImgNext1"] = g.QorzaImgNext1;
-  state["QorzaImgNext2"] = g.QorzaImgNext2;
-  state["RoundCount1"] = g.RoundCount1;
-  state["ScoreTable"] = {g.ScoreTable(1), g.ScoreTable(2)};
-  state["deck"] = deckJson(g);
-  state["results"] = resultsJson(platform.lastResults());
-  return state;
+  return nlohmann::ordered_json::parse(stateText(g, platform));
 }
 
 }  // namespace qorza::script

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <string>
 
 namespace qorza {
 struct Game;
@@ -12,7 +13,11 @@ namespace qorza::script {
 
 class HeadlessPlatform;
 
-// The state of the game; takes the sounds asked for since the last dump.
+// The state of the game as one line of compact JSON text; takes the sounds
+// asked for since the last dump.
+std::string stateText(const Game& game, HeadlessPlatform& platform);
+
+// The same state as a JSON object.
 nlohmann::ordered_json dumpState(const Game& game, HeadlessPlatform& platform);
 
 }  // namespace qorza::script

@@ -2,7 +2,7 @@
 
 #include <array>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 
 #include "game/game_state.h"
 #include "game/numbers.h"
@@ -56,53 +56,57 @@ const std::array<CardSlot, kLibrarySize + 1>& library() {
   return cards;
 }
 
-// The library index of each face picture, looked up once.
-int libraryIndexOf(const std::string& picture) {
-  static const std::unordered_map<std::string, int> indexes = [] {
-    std::unordered_map<std::string, int> map;
-    for (int i = 1; i <= kLibrarySize; ++i) {
-      map.emplace(library()[static_cast<std::size_t>(i)].Picture, i);
-    }
-    return map;
-  }();
-  const auto found = indexes.find(picture);
-  return found == indexes.end() ? 0 : found->second;
+// The library index a picture and a slot's Tag point to: the suit from the
+// picture's first letter, the rank from the Tag; 0 when they name no card.
+// Whether the slot really is that card is left to the caller.
+int libraryIndexOf(const std::string& picture, const CardSlot& card) {
+  constexpr std::string_view suitLetters = "sdhc";  // spade, diamond, heart, club
+  const std::size_t suit = picture.empty() ? suitLetters.npos : suitLetters.find(picture[0]);
+  const int rank = valueOf(card);
+  if (suit == suitLetters.npos || rank < 1 || rank > 13) {
+    return 0;
+  }
+  return libraryIndex(static_cast<Suit>(suit + 1), rank);
 }
 
-// Counts each face once; a second sighting or a Tag that disagrees with its
-// face is an error.
+// Counts each face once; a slot that is no library card, or a second sighting
+// of one, is an error. The picture is passed apart from the slot's Tag and
+// mark, as player 2's hand keeps them in two slots.
 class FaceRegister {
  public:
-  void add(const CardSlot& card, const char* place, int i) {
-    const int index = libraryIndexOf(card.Picture);
+  void add(const std::string& picture, const CardSlot& card, const char* place, int i) {
+    const int index = libraryIndexOf(picture, card);
     const CardSlot& known = library()[static_cast<std::size_t>(index)];
-    if (index == 0 || known.Tag != card.Tag || known.ToolTipText != card.ToolTipText) {
+    if (index == 0 || known.Picture != picture || known.Tag != card.Tag ||
+        known.ToolTipText != card.ToolTipText) {
       throw InvariantError(std::string(place) + " " + std::to_string(i) + " holds " +
-                           script::slotText(card));
+                           shown(picture, card));
     }
     if (seen_[static_cast<std::size_t>(index)]) {
-      throw InvariantError(script::slotText(card) + " appears twice (" + place + " " +
+      throw InvariantError(shown(picture, card) + " appears twice (" + place + " " +
                            std::to_string(i) + ")");
     }
     seen_[static_cast<std::size_t>(index)] = true;
   }
 
  private:
+  static std::string shown(const std::string& picture, const CardSlot& card) {
+    CardSlot whole = card;
+    whole.Picture = picture;
+    return script::slotText(whole);
+  }
+
   std::array<bool, kLibrarySize + 1> seen_{};
 };
 
 void checkFaces(const Game& g) {
   FaceRegister faces;
   for (int i = 1; i <= 10; ++i) {
-    if (g.game(i).Visible) faces.add(g.game(i), "table slot", i);
+    if (g.game(i).Visible) faces.add(g.game(i).Picture, g.game(i), "table slot", i);
   }
   for (int i = 1; i <= 6; ++i) {
-    if (g.Player1(i).Visible) faces.add(g.Player1(i), "hand 1 position", i);
-    if (g.Player2(i).Visible) {
-      CardSlot card = g.Player2(i);
-      card.Picture = g.Player02(i).Picture;
-      faces.add(card, "hand 2 position", i);
-    }
+    if (g.Player1(i).Visible) faces.add(g.Player1(i).Picture, g.Player1(i), "hand 1 position", i);
+    if (g.Player2(i).Visible) faces.add(g.Player02(i).Picture, g.Player2(i), "hand 2 position", i);
   }
 }
 

@@ -157,8 +157,8 @@ void SelfPlay::turn() {
   }
   tally_.longestTurnMs = std::max(tally_.longestTurnMs, ms);
   guarded([this] {
-    checkBetweenTurns(game_);
-    checkpoint();
+    checkBetweenTurns(game_);  // also every check of a checkpoint
+    noteCheckpoint();
   });
 }
 
@@ -166,6 +166,10 @@ void SelfPlay::turn() {
 // at the end of the deal.
 void SelfPlay::checkpoint() {
   checkAfterPlay(game_);
+  noteCheckpoint();
+}
+
+void SelfPlay::noteCheckpoint() {
   tableFilled_ = tableFilled_ || tableIsFull(game_);
   countQorzas();
 }
@@ -184,7 +188,7 @@ void SelfPlay::countQorzas() {
 void SelfPlay::dealEnded(Game& g) {
   checkpoint();
   checkDealEnd(g);
-  signature_ = fnv(signature_, script::dumpState(g, platform_).dump());
+  signature_ = fnv(signature_, script::stateText(g, platform_));
   const int gain1 = g.ScoreTable(1) - lastScore1_;
   const int gain2 = g.ScoreTable(2) - lastScore2_;
   tally_.deals += 1;

@@ -76,6 +76,8 @@ class SelfPlay {
   void newDealTrace(std::uint32_t seed);
   void turn();
   void checkpoint();
+  // What a checkpoint records once its checks have passed.
+  void noteCheckpoint();
   void dealEnded(Game& game);
   void countQorzas();
   void recordOutcome(int gain1, int gain2, bool matchOver, bool player1Ahead);

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "tools/sim/fuzz.h"
@@ -60,9 +61,17 @@ void playFuzz(const SimOptions& o, ProgressBar& bar, RunTotals& totals) {
   }
 }
 
+// CPU seconds this process has used, all threads.
+double processCpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 }  // namespace
 
 int runSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
+  const double cpuStart = processCpuSeconds();
   const long perPairing = o.matches > 0 ? o.matches : o.deals;
   ProgressBar bar(err, perPairing * static_cast<long>(o.pairings.size()) + o.fuzz, o.progress);
   RunTotals totals;
@@ -75,6 +84,8 @@ int runSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
     return 1;
   }
   const double rate = totals.seconds > 0 ? totals.deals / totals.seconds : 0;
+  const double cpuSeconds = processCpuSeconds() - cpuStart;
+  const double cpuRate = cpuSeconds > 0 ? totals.deals / cpuSeconds : 0;
   if (o.json) {
     nlohmann::ordered_json all = {{"seed", o.seed},
                                   {"target", o.target},
@@ -89,13 +100,15 @@ int runSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
     printTable(out, results, o.matches > 0);
     char line[200];
     std::snprintf(line, sizeof line,
-                  "%ld deals, %.0f deals/s, longest turn %.3f ms, %ld fuzz states, seed %llu\n",
-                  totals.deals, rate, totals.longestTurnMs, o.fuzz,
+                  "%ld deals, %.0f deals/s, %.0f deals per CPU second, longest turn %.3f ms, %ld "
+                  "fuzz states, seed %llu\n",
+                  totals.deals, rate, cpuRate, totals.longestTurnMs, o.fuzz,
                   static_cast<unsigned long long>(o.seed));
     out << line;
   }
   if (o.bench) {
     out << "deals/s " << static_cast<long>(rate) << "\n"
+        << "deals per CPU second " << static_cast<long>(cpuRate) << "\n"
         << "signature " << totals.signature << "\n";
   }
   if (o.expectSignature && *o.expectSignature != totals.signature) {
