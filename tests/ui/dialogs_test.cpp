@@ -309,9 +309,9 @@ void DialogsTest::targetTakesDigitsOfEveryScriptOnly() {
       typeText(edit, keys);
       shown << edit->text() + QLatin1Char('=') + dialog->targetText();
     };
-    typeOver(QStringLiteral("٢٠٠"));                   // Arabic-Indic
-    typeOver(QStringLiteral("۳۵۰"));                   // Extended Arabic-Indic
-    typeOver(QStringLiteral("1٢۳"));                   // one of each
+    typeOver(QStringLiteral("٢٠٠"));           // Arabic-Indic
+    typeOver(QStringLiteral("۳۵۰"));           // Extended Arabic-Indic
+    typeOver(QStringLiteral("1٢۳"));           // one of each
     typeText(edit, QStringLiteral("-5 x.٫"));  // nothing of it is taken
     shown << edit->text();
     typeOver(QStringLiteral("abc"));  // refused: the selection stays
