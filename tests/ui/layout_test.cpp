@@ -92,22 +92,18 @@ TextRoom textRoom(const QWidget* w) {
   return {};
 }
 
-// Where a frame's lines run and where its caption sits, as the style draws them.
-QRect frameLines(const QGroupBox* g) {
+// Where a frame's lines run (SC_GroupBoxFrame) or where its caption sits
+// (SC_GroupBoxLabel), as the style draws them.
+QRect framePart(const QGroupBox* g, QStyle::SubControl part) {
   QStyleOptionGroupBox opt;
   opt.initFrom(g);
   opt.text = g->title();
   opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-  return g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, g);
+  return g->style()->subControlRect(QStyle::CC_GroupBox, &opt, part, g);
 }
 
-QRect frameCaption(const QGroupBox* g) {
-  QStyleOptionGroupBox opt;
-  opt.initFrom(g);
-  opt.text = g->title();
-  opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-  return g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
-}
+QRect frameLines(const QGroupBox* g) { return framePart(g, QStyle::SC_GroupBoxFrame); }
+QRect frameCaption(const QGroupBox* g) { return framePart(g, QStyle::SC_GroupBoxLabel); }
 
 // Controls a person works; a read-only box without a frame reads as text.
 bool isControl(const QWidget* w) {
