@@ -10,9 +10,9 @@
 #include "game/platform.h"
 #include "game/random.h"
 #include "game/slots.h"
-#include "rules/player1/player1_state.h"
-#include "rules/player2/player2_state.h"
-#include "scoring/results_model.h"
+#include "game/player1_state.h"
+#include "game/player2_state.h"
+#include "game/results_model.h"
 
 namespace qorza {
 

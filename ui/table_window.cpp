@@ -10,9 +10,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/game_state.h"
-#include "game/turn_cycle.h"
+#include "game/flow/turn_cycle.h"
 #include "scoring/deal_scoring.h"
 #include "ui/game_style.h"
 #include "ui/help_window.h"

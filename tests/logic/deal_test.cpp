@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "game/card_library.h"
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
 #include "support/fake_platform.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
-#include "game/turn_cycle.h"
+#include "game/flow/turn_cycle.h"
 #include "scoring/deal_scoring.h"
 #include "scoring/results_grid.h"
 #include "support/fake_platform.h"

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
-#include "game/turn_cycle.h"
+#include "game/flow/turn_cycle.h"
 #include "support/fake_platform.h"
 
 namespace qorza {

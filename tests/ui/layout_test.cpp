@@ -18,7 +18,7 @@
 #include <functional>
 #include <memory>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
 #include "scoring/deal_scoring.h"

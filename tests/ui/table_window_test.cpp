@@ -15,7 +15,7 @@
 #include <functional>
 #include <memory>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
 #include "tests/support/answer_modal.h"

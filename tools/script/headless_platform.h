@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game/platform.h"
-#include "scoring/results_model.h"
+#include "game/results_model.h"
 
 namespace qorza::script {
 

@@ -4,9 +4,9 @@
 #include <set>
 #include <vector>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/new_game_options.h"
-#include "game/turn_cycle.h"
+#include "game/flow/turn_cycle.h"
 #include "rules/player1/player1_play.h"
 #include "rules/player2/player2_play.h"
 #include "scoring/deal_scoring.h"

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/game_state.h"
 #include "rules/player1/point_cards.h"
 

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <sstream>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/new_game_options.h"
 #include "game/numbers.h"
-#include "game/turn_cycle.h"
+#include "game/flow/turn_cycle.h"
 #include "tools/script/script_session.h"
 #include "tools/script/state_dump.h"
 #include "tools/sim/invariants.h"

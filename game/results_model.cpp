@@ -1,4 +1,4 @@
-#include "scoring/results_model.h"
+#include "game/results_model.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
-#include "game/turn_cycle.h"
+#include "game/flow/turn_cycle.h"
 
 #include <array>
 
-#include "game/deal.h"
+#include "game/flow/deal.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "rules/player1/player1_play.h"

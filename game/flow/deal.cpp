@@ -1,4 +1,4 @@
-#include "game/deal.h"
+#include "game/flow/deal.h"
 
 #include <array>
 #include <cmath>
