@@ -8,11 +8,11 @@
 
 #include "game/card_library.h"
 #include "game/platform.h"
-#include "game/random.h"
-#include "game/slots.h"
 #include "game/player1_state.h"
 #include "game/player2_state.h"
+#include "game/random.h"
 #include "game/results_model.h"
+#include "game/slots.h"
 
 namespace qorza {
 

@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "game/flow/deal.h"
-#include "game/game_state.h"
 #include "game/flow/turn_cycle.h"
+#include "game/game_state.h"
 #include "scoring/deal_scoring.h"
 #include "ui/game_style.h"
 #include "ui/help_window.h"

@@ -5,10 +5,10 @@
 #include <tuple>
 
 #include "game/flow/deal.h"
+#include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
 #include "game/numbers.h"
-#include "game/flow/turn_cycle.h"
 #include "support/fake_platform.h"
 
 namespace qorza::testing {

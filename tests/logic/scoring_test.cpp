@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "game/flow/deal.h"
+#include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
-#include "game/flow/turn_cycle.h"
 #include "scoring/deal_scoring.h"
 #include "scoring/results_grid.h"
 #include "support/fake_platform.h"

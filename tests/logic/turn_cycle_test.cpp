@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "game/flow/deal.h"
+#include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
-#include "game/flow/turn_cycle.h"
 #include "support/fake_platform.h"
 
 namespace qorza {

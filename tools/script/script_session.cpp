@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "game/flow/deal.h"
-#include "game/new_game_options.h"
 #include "game/flow/turn_cycle.h"
+#include "game/new_game_options.h"
 #include "rules/player1/player1_play.h"
 #include "rules/player2/player2_play.h"
 #include "scoring/deal_scoring.h"

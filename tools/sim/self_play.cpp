@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "game/flow/deal.h"
+#include "game/flow/turn_cycle.h"
 #include "game/new_game_options.h"
 #include "game/numbers.h"
-#include "game/flow/turn_cycle.h"
 #include "tools/script/script_session.h"
 #include "tools/script/state_dump.h"
 #include "tools/sim/invariants.h"
