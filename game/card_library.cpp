@@ -3,6 +3,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "game/card_values.h"
 #include "game/numbers.h"
 
 namespace qorza {
@@ -25,11 +26,11 @@ constexpr std::array<std::string_view, 13> kRankTexts = {"A", "2", "3",  "4", "5
 
 std::string rankId(int rank) {
   switch (rank) {
-    case 11:
+    case kJack:
       return "jack";
-    case 12:
+    case kQueen:
       return "queen";
-    case 13:
+    case kKing:
       return "king";
     default:
       return std::to_string(rank);
@@ -38,7 +39,7 @@ std::string rankId(int rank) {
 
 void checkFace(CardFace face) {
   const int s = static_cast<int>(face.suit);
-  if (s < 1 || s > 4 || face.rank < 1 || face.rank > 13) {
+  if (s < 1 || s > 4 || face.rank < kAce || face.rank > kKing) {
     throw std::out_of_range("no such card");
   }
 }
@@ -89,7 +90,7 @@ Picture facePicture(CardFace face) {
 
 std::optional<CardFace> faceOfPicture(std::string_view picture) {
   for (int s = 1; s <= 4; ++s) {
-    for (int r = 1; r <= 13; ++r) {
+    for (int r = kAce; r <= kKing; ++r) {
       if (picture == facePicture({static_cast<Suit>(s), r})) {
         return CardFace{static_cast<Suit>(s), r};
       }
@@ -114,7 +115,7 @@ std::optional<CardFace> parseCardText(std::string_view text) {
     if (kSuitLetters[static_cast<std::size_t>(s) - 1] != suit) {
       continue;
     }
-    for (int r = 1; r <= 13; ++r) {
+    for (int r = kAce; r <= kKing; ++r) {
       if (kRankTexts[static_cast<std::size_t>(r) - 1] == rank) {
         return CardFace{static_cast<Suit>(s), r};
       }

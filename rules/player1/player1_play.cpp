@@ -1,5 +1,6 @@
 #include "rules/player1/player1_play.h"
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "rules/player1/capture_steps.h"
@@ -19,12 +20,12 @@ void clearSoundsDue(Player1Scratch& p) {
 
 void runCaptureSteps(Game& g) {
   const int v = g.p1.PlayedValue;
-  if (v == 11) {
+  if (v == kJack) {
     TakeAllWithJack(g);
     g.p1.JackPlayed = true;
     return;
   }
-  if ((v >= 1 && v <= 10) || v == 12 || v == 13) {
+  if ((v >= kAce && v <= 10) || v == kQueen || v == kKing) {
     TakeEqualCard(g);
   }
   if (v >= 3 && v <= 10) {
@@ -66,7 +67,7 @@ void tableCleared(Game& g, int k) {
     RecordQorza(g, k);
     return;
   }
-  if (p.TableCount == 1 && p.TableValue(1) == 11) {
+  if (p.TableCount == 1 && p.TableValue(1) == kJack) {
     RecordQorza(g, k);
     return;
   }
@@ -114,7 +115,7 @@ void H1_player1(Game& g, int k) {
   ReadTable(g);
   p.PlayedValue = valueOf(g.Player1(k));
   if (p.TableWasEmpty) {
-    if (p.PlayedValue == 11) {
+    if (p.PlayedValue == kJack) {
       PlayJackOnEmptySound(g);
     }
     layPlayedCard(g, k);

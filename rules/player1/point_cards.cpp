@@ -1,5 +1,6 @@
 #include "rules/player1/point_cards.h"
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "sound/sounds.h"
@@ -17,36 +18,7 @@ void award(Game& g, int points, const std::string& picture) {
   g.CardImgNext1 += 1;
 }
 
-bool isMarkedTwo(int v, const std::string& m) { return v == 2 && m == "2"; }
-bool isMarkedTen(int v, const std::string& m) { return v == 10 && m == "10"; }
-
 }  // namespace
-
-int pointsOf(int value, const std::string& mark) {
-  if (value == 1 || value == 11) {
-    return 1;
-  }
-  if (isMarkedTwo(value, mark)) {
-    return 2;
-  }
-  if (isMarkedTen(value, mark)) {
-    return 3;
-  }
-  return 0;
-}
-
-double qorzaWorthOf(int value) {
-  switch (value) {
-    case 11:
-      return 12.5;
-    case 12:
-      return 3;
-    case 13:
-      return 4;
-    default:
-      return value;
-  }
-}
 
 void ScoreTableCard(Game& g, int s) {
   const CardSlot& card = g.game(s);
@@ -55,7 +27,7 @@ void ScoreTableCard(Game& g, int s) {
   if (p == 0) {
     return;
   }
-  if (v == 1) {
+  if (v == kAce) {
     g.p1.AceSoundDue = true;
   } else if (isMarkedTwo(v, card.ToolTipText)) {
     g.p1.TwoSoundDue = true;
@@ -72,9 +44,9 @@ void ScorePlayedCard(Game& g, int k) {
   if (p == 0) {
     return;
   }
-  if (v == 1) {
+  if (v == kAce) {
     PlayAceSound(g);
-  } else if (v == 11) {
+  } else if (v == kJack) {
     PlayJackCaptureSound(g);
   } else if (isMarkedTwo(v, card.ToolTipText)) {
     PlayTwoSound(g);

@@ -8,12 +8,6 @@ namespace qorza {
 
 struct Game;
 
-// Points of a card: Ace and Jack 1, the marked two 2, the marked ten 3.
-int pointsOf(int value, const std::string& mark);
-
-// Worth of a card in a Qorza: a Jack 12.5, a Queen 3, a King 4, else its value.
-double qorzaWorthOf(int value);
-
 // A card taken from table slot s: points, and its sound marked as due.
 void ScoreTableCard(Game& game, int s);
 // The played card at hand position k: its sound at once, then its points.

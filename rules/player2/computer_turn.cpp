@@ -1,5 +1,6 @@
 #include "rules/player2/computer_turn.h"
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "rules/player2/point_cards2.h"
 #include "sound/sounds.h"
@@ -106,7 +107,7 @@ void TakeRecordedCards(Game& g, int k) {
     return;
   }
   const int s = p2.TakeEqual(k).Slot(1);
-  if (valueOf(g.game(s)) == 11) {
+  if (valueOf(g.game(s)) == kJack) {
     takeWholeTable(g);  // a Jack that takes a Jack takes every table card
   } else {
     takeTableCard(g, s);
@@ -115,7 +116,7 @@ void TakeRecordedCards(Game& g, int k) {
 
 void PlayWithoutCapture(Game& g, int k) {
   const int slot = g.p2.HandSlot2(k);
-  if (g.p2.HandValue2(k) != 11) {
+  if (g.p2.HandValue2(k) != kJack) {
     LayOnTable(g, slot);
     return;
   }

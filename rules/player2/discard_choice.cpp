@@ -1,5 +1,6 @@
 #include "rules/player2/discard_choice.h"
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "rules/player2/computer_turn.h"
 #include "rules/player2/look_ahead.h"
@@ -18,10 +19,8 @@ void takeIntoSwap(Game& g, int slot) {
 
 // A lower card than the candidate, never a Jack; a Jack candidate gives way
 // to a Queen or King.
-bool isLowerCandidate(int a, int b) { return (a <= b && a != 11) || (b == 11 && a >= 12); }
-
-bool isMarkedPointCard(const CardSlot& card, int value) {
-  return (card.ToolTipText == "10" && value == 10) || (card.ToolTipText == "2" && value == 2);
+bool isLowerCandidate(int a, int b) {
+  return (a <= b && a != kJack) || (b == kJack && a >= kQueen);
 }
 
 // The first hand position holding a card that qualifies; 0 when none does.
@@ -36,7 +35,7 @@ int firstHandPosition(const Game& g, Test test) {
 }
 
 int firstJack(const Game& g) {
-  return firstHandPosition(g, [](int v) { return v == 11; });
+  return firstHandPosition(g, [](int v) { return v == kJack; });
 }
 
 // Plays hand position k, or FallbackDiscard when there is none (k = 0).
@@ -52,7 +51,7 @@ bool tableHoldsPointCard(const Game& g) {
   for (int j = 1; j <= g.p2.TableCount2; ++j) {
     const CardSlot& card = g.game(g.p2.TableSlot2(j));
     const int v = valueOf(card);
-    if (v == 1 || v == 11 || isMarkedPointCard(card, v)) {
+    if (pointsOf(v, card.ToolTipText) != 0) {
       return true;
     }
   }
@@ -61,7 +60,7 @@ bool tableHoldsPointCard(const Game& g) {
 
 bool tableHoldsQueenOrKing(const Game& g) {
   for (int j = 1; j <= g.p2.TableCount2; ++j) {
-    if (g.p2.TableValue2(j) >= 12) {
+    if (g.p2.TableValue2(j) >= kQueen) {
       return true;
     }
   }
@@ -113,7 +112,7 @@ int ChooseLowDiscard(Game& g) {
     }
     p2.TrialValue = a;
     // The marked two or ten is held back: the card before it goes instead.
-    const bool holdBack = i > 1 && p2.HandCount2 > 1 && isMarkedPointCard(card, a);
+    const bool holdBack = i > 1 && p2.HandCount2 > 1 && isMarkedPointCard(a, card.ToolTipText);
     r = p2.HandSlot2(holdBack ? i - 1 : i);
     takeIntoSwap(g, r);
   }
@@ -130,7 +129,7 @@ int ChooseSafeDiscard(Game& g) {
     r = g.SkillLevel == 2 ? g.p2.SafeSlot(1) : lowestSafeSlot(g.p2);
     RevealHandCard(g, r);
   }
-  if (valueOf(g.Player2(r)) == 11) {
+  if (valueOf(g.Player2(r)) == kJack) {
     PlayJackOnEmptySound(g);
   }
   return r;
@@ -170,7 +169,7 @@ void FallbackDiscard(Game& g) {
     playHandPosition(g, 1);
     return;
   }
-  const int high = firstHandPosition(g, [](int v) { return v >= 12; });
+  const int high = firstHandPosition(g, [](int v) { return v >= kQueen; });
   if (high != 0) {
     playHandPosition(g, high);
   } else if (g.SkillLevel == 2) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "rules/player2/computer_turn.h"
 
@@ -49,7 +50,7 @@ int cardsLeftOnLook(const Game& g) {
 bool opponentCouldClear(Game& g, int i) {
   for (int j = 1; j <= g.p2.HandCount1; ++j) {
     g.p1.PlayedValue = g.p2.HandValue1(j);
-    if (g.p1.PlayedValue >= 11) {
+    if (g.p1.PlayedValue >= kJack) {
       continue;
     }
     TrialLay(g, i);
@@ -67,7 +68,7 @@ bool opponentCouldClear(Game& g, int i) {
 void LookAheadDiscard(Game& g) {
   const Player2Scratch& p2 = g.p2;
   for (int i = 1; i <= p2.HandCount2; ++i) {
-    if (p2.HandValue2(i) == 11 || p2.HandCount2 == 1) {
+    if (p2.HandValue2(i) == kJack || p2.HandCount2 == 1) {
       continue;
     }
     if (!opponentCouldClear(g, i)) {

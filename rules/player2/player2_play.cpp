@@ -1,5 +1,6 @@
 #include "rules/player2/player2_play.h"
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "rules/player2/capture_search.h"
 #include "rules/player2/computer_turn.h"
@@ -28,7 +29,7 @@ void discardOnEmptyTable(Game& g) {
   if (g.SkillLevel == 1) {
     const int s = ChooseLowDiscard(g);
     LayOnTable(g, s);
-    if (valueOf(g.Player2(s)) == 11) {
+    if (valueOf(g.Player2(s)) == kJack) {
       PlayJackOnEmptySound(g);
     }
     return;
@@ -39,7 +40,7 @@ void discardOnEmptyTable(Game& g) {
 // The first Jack in hand takes the lone table Jack; false without one.
 bool playJackOnLoneJack(Game& g) {
   for (int k = 1; k <= g.p2.HandCount2; ++k) {
-    if (g.p2.HandValue2(k) == 11) {
+    if (g.p2.HandValue2(k) == kJack) {
       RevealHandCard(g, g.p2.HandSlot2(k));
       JackOnLoneJack(g, k);
       PlayQorzaSound(g);
@@ -99,7 +100,7 @@ void H2_player2(Game& g, int /*index*/) {
     discardOnEmptyTable(g);
     return;
   }
-  if (p2.TableCount2 == 1 && p2.TableValue2(1) == 11) {
+  if (p2.TableCount2 == 1 && p2.TableValue2(1) == kJack) {
     if (playJackOnLoneJack(g)) {
       return;
     }

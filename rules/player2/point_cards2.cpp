@@ -1,5 +1,6 @@
 #include "rules/player2/point_cards2.h"
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "sound/sounds.h"
@@ -10,7 +11,7 @@ namespace {
 
 void raiseSoundFlag(Player2Scratch& p2, int value) {
   switch (value) {
-    case 1:
+    case kAce:
       p2.AceSoundDue2 = true;
       break;
     case 2:
@@ -19,7 +20,7 @@ void raiseSoundFlag(Player2Scratch& p2, int value) {
     case 10:
       p2.TenSoundDue2 = true;
       break;
-    case 11:
+    case kJack:
       p2.JackSoundDue2 = true;
       break;
     default:
@@ -36,7 +37,7 @@ void addToStrip(Game& g, const std::string& picture) {
 }
 
 void bank(Game& g, int value, const std::string& mark, const std::string& picture) {
-  const int points = pointsOf2(value, mark);
+  const int points = pointsOf(value, mark);
   if (points != 0) {
     raiseSoundFlag(g.p2, value);
     g.TXT_POINT(2).Text = addToCounter(g.TXT_POINT(2).Text, points);
@@ -45,20 +46,9 @@ void bank(Game& g, int value, const std::string& mark, const std::string& pictur
   g.TXT_CARD(2).Text = addToCounter(g.TXT_CARD(2).Text, 1);
 }
 
-// A Qorza's share of a card: Queen 3, King 4, any other its value.
-int qorzaWorth(int value) {
-  if (value == 12) {
-    return 3;
-  }
-  if (value == 13) {
-    return 4;
-  }
-  return value;
-}
-
 // Shows a Qorza of the given worth, made by picture, at the next display
 // position; the sixth fills the display, which is then cleared.
-void showQorza(Game& g, int worth, const std::string& picture) {
+void showQorza(Game& g, double worth, const std::string& picture) {
   const int at = g.QorzaImgNext2;
   g.lbl_qorza2(at).Caption = numeral(worth);
   g.lbl_qorza2(at).Visible = true;
@@ -77,19 +67,6 @@ void showQorza(Game& g, int worth, const std::string& picture) {
 
 }  // namespace
 
-int pointsOf2(int value, const std::string& mark) {
-  if (value == 1 || value == 11) {
-    return 1;
-  }
-  if (value == 2 && mark == "2") {
-    return 2;
-  }
-  if (value == 10 && mark == "10") {
-    return 3;
-  }
-  return 0;
-}
-
 void ScoreTableCard2(Game& g, int value, const std::string& mark, int slot) {
   bank(g, value, mark, g.game(slot).Picture);
 }
@@ -107,13 +84,13 @@ void JackOnLoneJack(Game& g, int k) {
   g.TXT_POINT(2).Text = addToCounter(g.TXT_POINT(2).Text, 2);
   addToStrip(g, g.game(t).Picture);
   addToStrip(g, g.Player02(s).Picture);
-  showQorza(g, 25, g.Player02(s).Picture);
+  showQorza(g, 2 * qorzaWorthOf(kJack), g.Player02(s).Picture);
 }
 
 void RecordQorza2(Game& g, int k) {
-  int worth = qorzaWorth(g.p2.HandValue2(k));
+  double worth = qorzaWorthOf(g.p2.HandValue2(k));
   for (int j = 1; j <= g.p2.TableCount2; ++j) {
-    worth += qorzaWorth(g.p2.TakenValue2(j));
+    worth += qorzaWorthOf(g.p2.TakenValue2(j));
   }
   showQorza(g, worth, g.Player02(g.p2.HandSlot2(k)).Picture);
   PlayQorzaSound(g);

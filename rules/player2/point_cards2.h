@@ -8,10 +8,6 @@ namespace qorza {
 
 struct Game;
 
-// Points of a card by value and mark: Ace 1, Jack 1, marked two 2,
-// marked ten 3, any other card 0.
-int pointsOf2(int value, const std::string& mark);
-
 // Banks the taken table card game(slot); raises its sound flag.
 void ScoreTableCard2(Game& game, int value, const std::string& mark, int slot);
 

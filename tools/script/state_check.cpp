@@ -3,9 +3,9 @@
 
 #include <string_view>
 
+#include "game/card_values.h"
 #include "game/flow/deal.h"
 #include "game/game_state.h"
-#include "rules/player1/point_cards.h"
 
 namespace qorza::script {
 

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "game/card_library.h"
+#include "game/card_values.h"
 #include "tools/script/card_notation.h"
 
 namespace qorza::sim {
@@ -18,9 +19,11 @@ std::string textOf(int libraryIndex) { return cardText(faceOfLibraryIndex(librar
 
 int rankOf(int libraryIndex) { return faceOfLibraryIndex(libraryIndex).rank; }
 
+// Points of a card by its library index: worked out here apart from
+// game/card_values.h, so the run checks the game's counting against it.
 int pointsOf(int libraryIndex) {
   const int r = rankOf(libraryIndex);
-  if (r == 1 || r == 11) return 1;
+  if (r == kAce || r == kJack) return 1;
   if (libraryIndex == 34) return 2;  // the two of clubs
   if (libraryIndex == 20) return 3;  // the ten of diamonds
   return 0;
@@ -35,7 +38,7 @@ std::vector<int> openingSafeDeck(std::mt19937_64& rng, int deckSize) {
     std::shuffle(deck.begin(), deck.end(), rng);
     bool fine = true;
     for (int i = 0; i < 4 && fine; ++i) {
-      fine = rankOf(deck[static_cast<std::size_t>(i)]) != 11;
+      fine = rankOf(deck[static_cast<std::size_t>(i)]) != kJack;
       for (int j = 0; j < i && fine; ++j) {
         fine =
             rankOf(deck[static_cast<std::size_t>(i)]) != rankOf(deck[static_cast<std::size_t>(j)]);

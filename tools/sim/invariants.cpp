@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "tools/script/card_notation.h"
@@ -19,10 +20,11 @@ void require(bool ok, Message what) {
   }
 }
 
-// Points of a card as the deal's scoring counts them.
+// Points of a card as the deal's scoring counts them, worked out here apart
+// from game/card_values.h as an independent check of the game's counting.
 int pointsOf(const CardSlot& card) {
   const int v = valueOf(card);
-  if (v == 1 || v == 11) return 1;
+  if (v == kAce || v == kJack) return 1;
   if (v == 2 && card.ToolTipText == "2") return 2;
   if (v == 10 && card.ToolTipText == "10") return 3;
   return 0;
@@ -63,7 +65,7 @@ int libraryIndexOf(const std::string& picture, const CardSlot& card) {
   constexpr std::string_view suitLetters = "sdhc";  // spade, diamond, heart, club
   const std::size_t suit = picture.empty() ? suitLetters.npos : suitLetters.find(picture[0]);
   const int rank = valueOf(card);
-  if (suit == suitLetters.npos || rank < 1 || rank > 13) {
+  if (suit == suitLetters.npos || rank < kAce || rank > kKing) {
     return 0;
   }
   return libraryIndex(static_cast<Suit>(suit + 1), rank);

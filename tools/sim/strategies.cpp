@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "rules/player1/player1_play.h"
@@ -38,7 +39,7 @@ int lowestNonJack(const Game& g, const std::vector<int>& positions) {
   int bestValue = 99;
   for (const int k : positions) {
     const int v = valueOf(g.Player1(k));
-    if (v != 11 && v < bestValue) {
+    if (v != kJack && v < bestValue) {
       best = k;
       bestValue = v;
     }
