@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "game/card_values.h"
 #include "game/game_state.h"
 #include "scoring/deal_scoring.h"
 
@@ -142,7 +143,7 @@ void FixOpeningPairs(Game& g) {
           continue;
         }
         const int r = randomPosition(g);
-        if (g.card(r).Tag != g.card(j).Tag && valueOf(g.card(r)) != 11) {
+        if (g.card(r).Tag != g.card(j).Tag && valueOf(g.card(r)) != kJack) {
           exchangeDeckCards(g, j, r);
         }
       }
@@ -152,11 +153,11 @@ void FixOpeningPairs(Game& g) {
 
 void FixOpeningJacks(Game& g) {
   for (int i = 1; i <= 4; ++i) {
-    if (valueOf(g.card(i)) != 11) {
+    if (valueOf(g.card(i)) != kJack) {
       continue;
     }
     for (int j = 5; j <= g.DeckSize; ++j) {
-      if (valueOf(g.card(j)) != 11) {
+      if (valueOf(g.card(j)) != kJack) {
         exchangeDeckCards(g, i, j);
         break;
       }
