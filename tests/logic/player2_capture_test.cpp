@@ -202,15 +202,23 @@ TEST_F(CaptureSearch, QorzaSoundsAloneAndCountsItsWorth) {
   EXPECT_EQ(cardsTaken(), 3);
   EXPECT_EQ(g.lbl_qorza2(1).Caption, "6");
 
-  table({"QS"});
-  hand2({"QH"});
-  play();
-  EXPECT_EQ(g.lbl_qorza2(2).Caption, "6");
   table({"AS", "2H", "3C", "4S"});
   hand2({"10H"});
   play();
-  EXPECT_EQ(g.lbl_qorza2(3).Caption, "20");
-  EXPECT_EQ(qorzaTotal(), 32);
+  EXPECT_EQ(g.lbl_qorza2(2).Caption, "20");
+  EXPECT_EQ(qorzaTotal(), 26);
+}
+
+TEST_F(CaptureSearch, QueenCountsThreeAndKingFourInAQorza) {
+  table({"QS"});
+  hand2({"QH"});
+  play();
+  EXPECT_EQ(g.lbl_qorza2(1).Caption, "6");
+  table({"KS"});
+  hand2({"KH"});
+  play();
+  EXPECT_EQ(g.lbl_qorza2(2).Caption, "8");
+  EXPECT_EQ(qorzaTotal(), 14);
 }
 
 TEST_F(CaptureSearch, SixthQorzaClearsTheDisplay) {

@@ -206,6 +206,35 @@ TEST_F(Discard, LookAheadTriesEverySumSize) {
   hand2({"7D", "5H"});  // 9 + 1 and 2 + 1 + 7, with the 9 between the 2 and the 1
   play(3);
   EXPECT_EQ(tableShows(), (Cards{"2S", "9S", "AS", "5H"}));
+
+  table({"2S", "3S", "4S"});
+  hand1({"10C"});
+  hand2({"AD", "8H"});  // only 1 + 2 + 3 + 4 makes 10 with the Ace
+  play(3);
+  EXPECT_EQ(tableShows(), (Cards{"2S", "3S", "4S", "8H"}));
+
+  table({"AS", "AH", "AC"});
+  hand1({"10C"});
+  hand2({"7D", "5H"});  // 1 + 1 + 1 + 7, four cards again
+  play(3);
+  EXPECT_EQ(tableShows(), (Cards{"AS", "AH", "AC", "5H"}));
+}
+
+TEST_F(Discard, LowCardTieGoesToTheLaterCard) {
+  table({});
+  hand2({"3S", "7H", "3D"});
+  play(1);
+  EXPECT_EQ(tableShows(), (Cards{"3D"}));
+
+  table({});
+  hand2({"KS", "JH", "KD"});  // a Jack never becomes the candidate
+  play(1);
+  EXPECT_EQ(tableShows(), (Cards{"KD"}));
+
+  table({});
+  hand2({"JS", "QH", "QD"});  // the Jack gives way to a Queen, then the tie
+  play(1);
+  EXPECT_EQ(tableShows(), (Cards{"QD"}));
 }
 
 }  // namespace
