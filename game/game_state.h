@@ -1,6 +1,18 @@
 // The whole state of one game: the table's card slots, counters and labels,
 // the shared settings and counters, and the scratch of both players' plays.
 // Nothing lives in C++ globals, so many games can run side by side.
+//
+// Given names that read oddly:
+//   card      the stock, shuffled; position 1 is dealt first
+//   game      the table: the face-up cards between the players
+//   game1     the computer's scratch copy of the table, never shown, on
+//             which it tries its captures and what player 1 could take
+//   Player02  the faces of the computer's hand, never shown; Player2 holds
+//             the same cards showing the back
+//   STANSARD  the chosen card back, dealt onto the computer's hand
+//   TXT_NAME  here, the box with the number of cards left in the stock; in
+//             the dialogs (SubOptionForm, the new-game dialog), the boxes
+//             where the players' names are typed
 #pragma once
 
 #include <string>
