@@ -53,10 +53,10 @@ void configureApplication(QApplication& app) {
   installArabicTranslator(app);
   installFontSubstitutions();
   installGameStyle();
-  QApplication::setFont(windowsFont("MS Sans Serif", 8.25));
+  QApplication::setFont(designFont("MS Sans Serif", 8.25));
 }
 
-QFont windowsFont(const QString& family, double points, bool bold) {
+QFont designFont(const QString& family, double points, bool bold) {
   QFont font(family);
   font.setPointSizeF(points);
   font.setBold(bold);

@@ -1,4 +1,4 @@
-// Fonts and language of the windows: the Windows font names the windows ask
+// Fonts and language of the windows: the font names the windows' design asks
 // for are mapped to Arabic-capable fonts, and Qt's own texts (Yes, No) speak
 // Arabic; the whole application reads right to left.
 #pragma once
@@ -10,7 +10,7 @@ class QApplication;
 
 namespace qorza {
 
-// The one chain of fonts that stands in for every Windows name, best first.
+// The one chain of fonts that stands in for every design font, best first.
 QStringList arabicFontFamilies();
 
 // Maps "MS Sans Serif", "MS Serif", "Times New Roman", "System", "Mudir MT",
@@ -24,7 +24,7 @@ bool installArabicTranslator(QApplication& app);
 // game's own style.
 void configureApplication(QApplication& app);
 
-// A font of the named Windows family at a size in points.
-QFont windowsFont(const QString& family, double points, bool bold = false);
+// A font of the design's named family at a size in points.
+QFont designFont(const QString& family, double points, bool bold = false);
 
 }  // namespace qorza

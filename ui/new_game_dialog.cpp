@@ -99,7 +99,7 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
   okButton_->setAutoDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &NewGameDialog::ok);
 
-  // The tab order follows the form: name, options, OK; each group of
+  // The tab order runs down the dialog: name, options, OK; each group of
   // options is reached on its checked one.
   setTabOrder(nameBox_, option4_);
   tabToCheckedOption({option4_, option5_});
@@ -151,7 +151,7 @@ void NewGameDialog::buildLevelFrame() {
     levels_[i] = option(frame5, name.constData(), captions[i],
                         twips_.rect(1575, 270 + 270 * i, 1860, 195), kRed);
   }
-  // The design-time choice is no click: it must not change the game's level.
+  // The level checked on opening is no click: it must not change the game's level.
   levels_[1]->setChecked(true);
   for (int i = 0; i < 3; ++i) {
     const int level = i + 1;

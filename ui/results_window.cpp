@@ -41,7 +41,7 @@ ResultsWindow::ResultsWindow(QWidget* parent)
       ok_(new QPushButton(QStringLiteral("موافـــــــــــــق"), this)) {
   setWindowTitle(kCaption);
   setLayoutDirection(Qt::RightToLeft);
-  setFont(windowsFont("MS Sans Serif", 8.25));
+  setFont(designFont("MS Sans Serif", 8.25));
   setFixedSize(dialogPixels(4500), dialogPixels(4920));
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
   setPalette(windowPalette(kWindowGrey, Qt::black));

@@ -300,7 +300,7 @@ void TableView::resizeEvent(QResizeEvent* event) {
 }
 
 QFont TableView::tableFont(double points, bool bold) const {
-  QFont font = windowsFont("MS Sans Serif", points, bold);
+  QFont font = designFont("MS Sans Serif", points, bold);
   // Points at 96 dots per inch, grown with the table.
   font.setPixelSize(std::max(1, static_cast<int>(points * 96.0 / 72.0 * transform_.zoom())));
   return font;

@@ -12,7 +12,8 @@ namespace qorza {
 
 namespace {
 
-// A random deck position 1..DeckSize: Int(Rnd * DeckSize + 1), in double.
+// A random deck position 1..DeckSize: a draw in [0, 1) times DeckSize, plus
+// one, rounded down; worked in double.
 int randomPosition(Game& g) {
   const double draw = static_cast<double>(g.rng.next()) * g.DeckSize + 1.0;
   return static_cast<int>(std::floor(draw));

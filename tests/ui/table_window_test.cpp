@@ -180,7 +180,7 @@ class TableWindowTest : public QObject {
     QCOMPARE(game->TurnInHand, 2);
   }
 
-  void keyCodesFollowTheOriginalKeyboard() {
+  void keyPressesGiveTheirKeyCodesAndShiftState() {
     QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1");
     QKeyEvent padSix(QEvent::KeyPress, Qt::Key_6, Qt::KeypadModifier, "6");
     QKeyEvent arabicTwo(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x0662)));
