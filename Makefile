@@ -4,6 +4,7 @@
 #             AddressSanitizer + UBSan (windows offscreen), then a minute of
 #             fuzzing the script runner (make fuzz)
 # make install PREFIX=...: install the game; make deb: build a .deb
+# make expected: write the qorza-play scripts' expected outputs afresh
 # On a bare machine ./qorza does the same and first installs make itself.
 
 BUILD ?= build
@@ -18,7 +19,7 @@ CMAKE_FLAGS ?=
 WERROR ?= OFF
 test check: WERROR = ON
 
-.PHONY: all deps build run test check fuzz install deb format clean
+.PHONY: all deps build run test check fuzz install deb format expected clean
 
 all: build
 
@@ -56,6 +57,14 @@ fuzz: deps
 	mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/qorza-play-fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
 	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/scripts
+
+# make expected: the scripts' expected outputs written afresh by qorza-play
+# (scripts/regen-expected.sh); review the diff before committing it.
+expected: DEPS = test
+expected: deps
+	cmake -S . -B $(BUILD) -G Ninja -DBUILD_TESTING=ON -DQORZA_BUILD_TOOLS=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target qorza-play
+	scripts/regen-expected.sh $(BUILD)/bin/qorza-play
 
 PREFIX ?= /usr/local
 
