@@ -1,5 +1,6 @@
 # make run:   install what is missing, build, start the game
-# make test:  the same, then every test, then the sanitizer run (make check)
+# make test:  the same, then every test, then the sanitizer run (make check);
+#             first of all the format check (make format-check)
 # make check: the logic, the tools, the windows and all their tests under
 #             AddressSanitizer + UBSan (windows offscreen), then a minute of
 #             fuzzing the script runner (make fuzz)
@@ -19,13 +20,13 @@ CMAKE_FLAGS ?=
 WERROR ?= OFF
 test check: WERROR = ON
 
-.PHONY: all deps build run test check fuzz install deb format expected clean
+.PHONY: all deps build run test check fuzz install deb format format-check expected clean
 
 all: build
 
 # Playing and installing need the build tools and Qt; the tests need more.
 DEPS ?= run
-test check fuzz: DEPS = test
+test check fuzz format-check: DEPS = test
 WITH_TESTS = $(if $(filter test,$(DEPS)),ON,OFF)
 
 deps:
@@ -39,7 +40,7 @@ build: deps
 run: build
 	$(BUILD)/bin/qorza
 
-test: build
+test: format-check build
 	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) check
 
@@ -80,8 +81,17 @@ deb: deps
 	cmake --build $(DEB_BUILD) -j $(JOBS)
 	cd $(DEB_BUILD) && cpack -G DEB
 
+# The C++ files: those git tracks, or every one under the source folders
+# where there is no git.
+CXX_FILES = { git ls-files '*.cpp' '*.h' 2>/dev/null || \
+  find game sound rules scoring ui tools tests -name '*.cpp' -o -name '*.h'; }
+
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	$(CXX_FILES) | xargs clang-format -i
+
+# Fails on any C++ file that clang-format would change.
+format-check: deps
+	$(CXX_FILES) | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_BUILD) $(FUZZ_BUILD)
