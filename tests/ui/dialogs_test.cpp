@@ -21,6 +21,7 @@
 #include "scoring/deal_scoring.h"
 #include "ui/fonts.h"
 #include "ui/help_window.h"
+#include "ui/resources.h"
 #include "ui/splash_window.h"
 #include "ui/sub_option_dialog.h"
 
@@ -108,7 +109,10 @@ class DialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { configureApplication(*static_cast<QApplication*>(qApp)); }
+  void initTestCase() {
+    configureApplication(*static_cast<QApplication*>(qApp));
+    loadResources();
+  }
   void init();
   void cleanup();
 

@@ -14,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/new_game_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/resources.h"
 
 using namespace qorza;
 
@@ -182,6 +183,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setLayoutDirection(Qt::RightToLeft);
   installFontSubstitutions();
+  loadResources();
   NewGameDialogTest test;
   return QTest::qExec(&test, argc, argv);
 }
