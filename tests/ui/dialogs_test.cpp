@@ -18,6 +18,7 @@
 
 #include "game/game_state.h"
 #include "scoring/deal_scoring.h"
+#include "tests/support/type_text.h"
 #include "ui/fonts.h"
 #include "ui/help_window.h"
 #include "ui/resources.h"
@@ -26,6 +27,8 @@
 
 namespace qorza {
 namespace {
+
+using test::typeText;
 
 // Only what the dialogs reach: the target comes from the dialog under test.
 class DialogPlatform : public Platform {
@@ -64,14 +67,6 @@ void whenModal(std::function<void(QWidget*)> action) {
     }
   });
   poll->start(10);
-}
-
-// Types text key by key, Arabic letters and digits too.
-void typeText(QWidget* target, const QString& text) {
-  for (const QChar c : text) {
-    QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown, QString(c),
-                        Qt::NoModifier);
-  }
 }
 
 template <typename T>
