@@ -1,9 +1,11 @@
 # make run:   install what is missing, build, start the game
-# make test:  the same, then every test, then the sanitizer run (make check)
+# make test:  the same, then every test, then the sanitizer run (make check);
+#             first of all the format check (make format-check)
 # make check: the logic, the tools, the windows and all their tests under
 #             AddressSanitizer + UBSan (windows offscreen), then a minute of
 #             fuzzing the script runner (make fuzz)
 # make install PREFIX=...: install the game; make deb: build a .deb
+# make expected: write the qorza-play scripts' expected outputs afresh
 # On a bare machine ./qorza does the same and first installs make itself.
 
 BUILD ?= build
@@ -18,13 +20,13 @@ CMAKE_FLAGS ?=
 WERROR ?= OFF
 test check: WERROR = ON
 
-.PHONY: all deps build run test check fuzz install deb format clean
+.PHONY: all deps build run test check fuzz install deb format format-check expected clean
 
 all: build
 
 # Playing and installing need the build tools and Qt; the tests need more.
 DEPS ?= run
-test check fuzz: DEPS = test
+test check fuzz format-check: DEPS = test
 WITH_TESTS = $(if $(filter test,$(DEPS)),ON,OFF)
 
 deps:
@@ -38,7 +40,7 @@ build: deps
 run: build
 	$(BUILD)/bin/qorza
 
-test: build
+test: format-check build
 	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) check
 
@@ -57,6 +59,14 @@ fuzz: deps
 	$(FUZZ_BUILD)/qorza-play-fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
 	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/scripts
 
+# make expected: the scripts' expected outputs written afresh by qorza-play
+# (scripts/regen-expected.sh); review the diff before committing it.
+expected: DEPS = test
+expected: deps
+	cmake -S . -B $(BUILD) -G Ninja -DBUILD_TESTING=ON -DQORZA_BUILD_TOOLS=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target qorza-play
+	scripts/regen-expected.sh $(BUILD)/bin/qorza-play
+
 PREFIX ?= /usr/local
 
 install: build
@@ -71,8 +81,17 @@ deb: deps
 	cmake --build $(DEB_BUILD) -j $(JOBS)
 	cd $(DEB_BUILD) && cpack -G DEB
 
+# The C++ files: those git tracks, or every one under the source folders
+# where there is no git.
+CXX_FILES = { git ls-files '*.cpp' '*.h' 2>/dev/null || \
+  find game sound rules scoring ui tools tests -name '*.cpp' -o -name '*.h'; }
+
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	$(CXX_FILES) | xargs clang-format -i
+
+# Fails on any C++ file that clang-format would change.
+format-check: deps
+	$(CXX_FILES) | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_BUILD) $(FUZZ_BUILD)

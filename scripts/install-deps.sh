@@ -17,7 +17,7 @@ test_packages=(
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick xdotool sox python3
   desktop-file-utils appstream lintian
-  clang libclang-rt-14-dev llvm locales
+  clang clang-format libclang-rt-14-dev llvm locales
 )
 
 # The locale the locale-dependent tests switch to.

@@ -1,8 +1,9 @@
-# Runs qorza-play on SCRIPT and compares its output with SCRIPT's .expected
-# file (one JSON line per dump).
+# Runs qorza-play --pretty on SCRIPT and compares its output, byte for byte,
+# with SCRIPT's .expected file (each dump laid out one key a line;
+# scripts/regen-expected.sh writes them).
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
-execute_process(COMMAND ${PLAY} ${SCRIPT} OUTPUT_VARIABLE out ERROR_VARIABLE err
+execute_process(COMMAND ${PLAY} --pretty ${SCRIPT} OUTPUT_VARIABLE out ERROR_VARIABLE err
                 RESULT_VARIABLE rc)
 set(expected_file ${dir}/${name}.expected)
 if(EXISTS ${dir}/${name}.status)

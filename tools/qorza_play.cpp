@@ -1,9 +1,13 @@
-// qorza-play: plays a script of commands headless and prints the state.
+// qorza-play: plays a script of commands headless and prints the state;
+// --pretty lays each dump out over several lines.
 #include <clocale>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
+#include "tools/script/pretty_dump.h"
 #include "tools/script/script_runner.h"
 
 namespace {
@@ -18,23 +22,39 @@ std::string executableFolder(const char* argv0) {
   return self.parent_path().string() + "/";
 }
 
+// Runs the script, its dumps laid out for reading when pretty.
+int run(std::istream& script, bool pretty, const std::string& folder) {
+  if (!pretty) {
+    return qorza::script::runScript(script, std::cout, std::cerr, folder);
+  }
+  std::ostringstream dumps;
+  const int status = qorza::script::runScript(script, dumps, std::cerr, folder);
+  std::istringstream lines(dumps.str());
+  for (std::string line; std::getline(lines, line);) {
+    std::cout << qorza::script::prettyDump(line);
+  }
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   // The user's locale, as the game window adopts it: scripts run as games do.
   std::setlocale(LC_ALL, "");
-  if (argc > 2) {
-    std::cerr << "usage: qorza-play [SCRIPT]\n";
+  const bool pretty = argc > 1 && std::strcmp(argv[1], "--pretty") == 0;
+  const int first = pretty ? 2 : 1;
+  if (argc > first + 1) {
+    std::cerr << "usage: qorza-play [--pretty] [SCRIPT]\n";
     return 2;
   }
   const std::string folder = executableFolder(argv[0]);
-  if (argc == 2) {
-    std::ifstream file(argv[1]);
+  if (argc == first + 1) {
+    std::ifstream file(argv[first]);
     if (!file) {
-      std::cerr << "qorza-play: cannot read " << argv[1] << "\n";
+      std::cerr << "qorza-play: cannot read " << argv[first] << "\n";
       return 2;
     }
-    return qorza::script::runScript(file, std::cout, std::cerr, folder);
+    return run(file, pretty, folder);
   }
-  return qorza::script::runScript(std::cin, std::cout, std::cerr, folder);
+  return run(std::cin, pretty, folder);
 }

@@ -6,10 +6,6 @@
 #include <QSvgRenderer>
 #include <cmath>
 
-// The pictures are compiled into the static UI library; this registers them
-// even when nothing else of that library's resources is linked in.
-static void initCardResources() { Q_INIT_RESOURCE(resources); }
-
 namespace qorza {
 
 namespace {
@@ -50,7 +46,7 @@ QString cardName(const Picture& picture) {
          QString::fromUtf8(suits[static_cast<int>(face->suit) - 1]);
 }
 
-CardArt::CardArt() { initCardResources(); }
+CardArt::CardArt() = default;
 CardArt::~CardArt() = default;
 
 QSvgRenderer* CardArt::deck() {

@@ -6,6 +6,7 @@
 
 #include "ui/fonts.h"
 #include "ui/game_app.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   identifyApplication();
   qorza::configureApplication(app);
+  qorza::loadResources();
   qorza::GameApp game;
   game.start();
   return QApplication::exec();

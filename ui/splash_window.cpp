@@ -13,9 +13,6 @@
 #include "ui/game_style.h"
 #include "ui/twips.h"
 
-// The backdrop is compiled into the static UI library; this pulls it in.
-static void loadSplashPicture() { Q_INIT_RESOURCE(resources); }
-
 namespace qorza {
 
 namespace {
@@ -53,7 +50,6 @@ const Caption kCaptions[] = {
 };
 
 QPixmap backdrop() {
-  loadSplashPicture();
   const qreal ratio = qGuiApp->devicePixelRatio();
   QPixmap pixmap(QSize(439, 347) * ratio);
   QSvgRenderer renderer(QStringLiteral(":/splash/backdrop.svg"));

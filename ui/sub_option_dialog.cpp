@@ -21,9 +21,6 @@
 #include "ui/game_style.h"
 #include "ui/twips.h"
 
-// The pictures are compiled into the static UI library; this pulls them in.
-static void loadDialogPictures() { Q_INIT_RESOURCE(resources); }
-
 namespace qorza {
 
 namespace {
@@ -83,7 +80,6 @@ QLabel* label(QWidget* parent, const QString& text, QRect where) {
 }  // namespace
 
 SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
-  loadDialogPictures();
   setObjectName(QStringLiteral("frm_sub_option"));
   setWindowTitle(QStringLiteral("خيارات .... "));
   setLayoutDirection(Qt::RightToLeft);
@@ -286,7 +282,6 @@ void SubOptionDialog::done(int result) {
 Picture SubOptionDialog::chosenBack() const { return form_.appliedBack; }
 
 QPixmap SubOptionDialog::backPixmap(const Picture& back, QSize size) {
-  loadDialogPictures();
   const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
   QPixmap pixmap(size * ratio);
   pixmap.fill(Qt::transparent);

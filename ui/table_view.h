@@ -12,44 +12,16 @@
 
 #include "game/card_library.h"
 #include "ui/card_art.h"
+#include "ui/table_accessibility.h"
 #include "ui/twips.h"
 
 namespace qorza {
 
 struct Game;
-
-// The window's table measures 9480 x 6435 twips, but player 1's hand
-// reaches 5145 + 1455 = 6600 twips down: the drawn table is that much
-// taller, 632 x 440 pixels at 15 twips each, so that no slot is cut off.
-inline constexpr int kTableTwipsWidth = 9480;
-inline constexpr int kTableTwipsHeight = 6600;
-
-// Twips to pixels: a uniform scale and the place of the table's corner.
-struct TwipsTransform {
-  double scale = 1.0 / kTwipsPerPixel;  // pixels per twip
-  QPointF offset;                       // where twips (0, 0) lands
-
-  QRectF rect(double left, double top, double width, double height) const;
-  QPointF toTwips(QPointF pixels) const;
-  double pixels(double twips) const { return twips * scale; }
-  // Scale relative to the table's given size (1 at 632 x 440 pixels).
-  double zoom() const { return scale * kTwipsPerPixel; }
-
-  // The table as large as fits area with its proportions kept, centred,
-  // never smaller than its given size.
-  static TwipsTransform fitting(QSizeF area);
-};
+struct TextBox;
 
 // Where player 1's hand card k (1..6) lies on the table, in twips.
 QRectF playerOneCardTwips(int k);
-
-// One thing the table shows, for screen readers: a card slot or a counter.
-struct TableItem {
-  enum Kind { Hand1, Hand2, Table, Points1, Points2, Qorza1, Qorza2, Counter, Name };
-  Kind kind;
-  int index;  // the slot's index; counters: 1..7 (see counterBox); names: the player
-  bool operator==(const TableItem& o) const { return kind == o.kind && index == o.index; }
-};
 
 class TableView : public QWidget {
   Q_OBJECT
@@ -84,7 +56,8 @@ class TableView : public QWidget {
   bool handPositionEnabled(int k) const;
 
   // What a screen reader finds on the table: every shown card slot and
-  // counter, in reading order, with its Arabic name, value and place.
+  // counter, in reading order, with its Arabic name, value and place (the
+  // place is here; the rest in table_accessibility.cpp).
   QList<TableItem> accessibleItems() const;
   QString itemName(const TableItem& item) const;
   QString itemValue(const TableItem& item) const;
@@ -125,6 +98,9 @@ class TableView : public QWidget {
   QList<int> handReadingOrder() const;
   void moveCardFocus(int steps);
   const CardSlot& itemSlot(const TableItem& item) const;
+  // Counter i (1..7): cards, points and Qorzas of player 1, of player 2, then
+  // the stock; its caption is Label3(i - 1).
+  const TextBox& counterBox(int i) const;
 
   Game& game_;
   CardArt art_;

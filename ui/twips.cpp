@@ -25,6 +25,21 @@ DialogTwips DialogTwips::forFont(const QFont& font) {
   return DialogTwips(std::max(1.0, std::ceil(needed * 20) / 20));
 }
 
+QRectF TwipsTransform::rect(double left, double top, double width, double height) const {
+  return QRectF(offset.x() + left * scale, offset.y() + top * scale, width * scale, height * scale);
+}
+
+QPointF TwipsTransform::toTwips(QPointF pixels) const { return (pixels - offset) / scale; }
+
+TwipsTransform TwipsTransform::fitting(QSizeF area) {
+  TwipsTransform t;
+  const double fit = std::min(area.width() / kTableTwipsWidth, area.height() / kTableTwipsHeight);
+  t.scale = std::max(1.0 / kTwipsPerPixel, fit);
+  t.offset = QPointF(std::max(0.0, (area.width() - kTableTwipsWidth * t.scale) / 2),
+                     std::max(0.0, (area.height() - kTableTwipsHeight * t.scale) / 2));
+  return t;
+}
+
 int DialogTwips::pixels(int twips) const {
   return static_cast<int>(std::lround(twips * factor_ / kTwipsPerPixel));
 }

@@ -1,6 +1,6 @@
 // What a card played by player 1 takes: equal card, pairs before triples,
 // four cards for a ten, the Jack's whole table, and what it leaves.
-#include "player1_test_table.h"
+#include "support/player1_test_table.h"
 
 namespace qorza::testing {
 namespace {

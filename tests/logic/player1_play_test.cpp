@@ -1,6 +1,6 @@
 // How the played card leaves the hand: the blinking and its pauses, and the
 // snapshot of the table the play works from.
-#include "player1_test_table.h"
+#include "support/player1_test_table.h"
 
 namespace qorza::testing {
 namespace {

@@ -1,6 +1,6 @@
 // Player 1's points, Qorzas and sounds: which cards score, what a Qorza is
 // worth, how the Jack is scored, and the order the sounds come in.
-#include "player1_test_table.h"
+#include "support/player1_test_table.h"
 
 namespace qorza::testing {
 namespace {

@@ -2,9 +2,9 @@
 // banked and sounded.
 #include <gtest/gtest.h>
 
-#include "player2_test_table.h"
 #include "rules/player2/capture_search.h"
 #include "rules/player2/computer_turn.h"
+#include "support/player2_test_table.h"
 
 namespace qorza::testing::computer {
 namespace {

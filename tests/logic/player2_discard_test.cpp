@@ -1,7 +1,7 @@
 // What the computer gives up when it takes nothing, at each skill level.
 #include <gtest/gtest.h>
 
-#include "player2_test_table.h"
+#include "support/player2_test_table.h"
 
 namespace qorza::testing::computer {
 namespace {

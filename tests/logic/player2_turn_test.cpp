@@ -1,9 +1,9 @@
 // The computer's card on its way out of the hand, and a turn on a full table.
 #include <gtest/gtest.h>
 
-#include "player2_test_table.h"
 #include "rules/player2/computer_turn.h"
 #include "rules/player2/look_ahead.h"
+#include "support/player2_test_table.h"
 
 namespace qorza::testing::computer {
 namespace {

@@ -27,6 +27,7 @@
 #include "ui/help_window.h"
 #include "ui/new_game_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/resources.h"
 #include "ui/results_window.h"
 #include "ui/splash_window.h"
 #include "ui/sub_option_dialog.h"
@@ -241,6 +242,7 @@ class LayoutTest : public QObject {
  private slots:
   void initTestCase() {
     configureApplication(*static_cast<QApplication*>(qApp));
+    loadResources();
     if (qEnvironmentVariableIntValue("QORZA_DARK_PALETTE") == 1) {
       QApplication::setPalette(darkPalette());
     }

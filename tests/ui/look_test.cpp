@@ -17,6 +17,7 @@
 #include "ui/game_style.h"
 #include "ui/help_window.h"
 #include "ui/new_game_dialog.h"
+#include "ui/resources.h"
 #include "ui/results_window.h"
 #include "ui/splash_window.h"
 #include "ui/sub_option_dialog.h"
@@ -42,7 +43,10 @@ class LookTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { configureApplication(*static_cast<QApplication*>(qApp)); }
+  void initTestCase() {
+    configureApplication(*static_cast<QApplication*>(qApp));
+    loadResources();
+  }
   void init() { game = std::make_unique<Game>(platform); }
   void cleanup() { game.reset(); }
 

@@ -11,20 +11,16 @@
 #include <memory>
 
 #include "game/game_state.h"
+#include "tests/support/type_text.h"
 #include "ui/fonts.h"
 #include "ui/new_game_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/resources.h"
 
 using namespace qorza;
+using test::typeText;
 
 namespace {
-
-void typeText(QWidget* target, const QString& text) {
-  for (const QChar c : text) {
-    QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown, QString(c),
-                        Qt::NoModifier);
-  }
-}
 
 // Closes a modal that is still open after five seconds.
 void closeModalLater() {
@@ -182,6 +178,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setLayoutDirection(Qt::RightToLeft);
   installFontSubstitutions();
+  loadResources();
   NewGameDialogTest test;
   return QTest::qExec(&test, argc, argv);
 }

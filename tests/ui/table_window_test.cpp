@@ -23,6 +23,7 @@
 #include "ui/fonts.h"
 #include "ui/new_game_dialog.h"
 #include "ui/qt_platform.h"
+#include "ui/resources.h"
 #include "ui/sound_player.h"
 #include "ui/table_view.h"
 #include "ui/table_window.h"
@@ -666,6 +667,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setLayoutDirection(Qt::RightToLeft);
   installFontSubstitutions();
+  loadResources();
   TableWindowTest test;
   return QTest::qExec(&test, argc, argv);
 }
