@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "game/game_state.h"
 #include "game/numbers.h"
@@ -45,28 +44,48 @@ int shownIn(const Game& g, const Hand& hand) {
   return n;
 }
 
-const std::array<CardSlot, kLibrarySize + 1>& library() {
-  static const std::array<CardSlot, kLibrarySize + 1> cards = [] {
-    std::array<CardSlot, kLibrarySize + 1> all{};
+// The library's cards, and their indexes by suit and rank, built before main.
+struct LibraryCards {
+  std::array<CardSlot, kLibrarySize + 1> card{};
+  std::array<std::array<int, 14>, 4> index{};  // [suit - 1][rank]; rank 0 unused
+
+  LibraryCards() {
     for (int i = 1; i <= kLibrarySize; ++i) {
-      all[static_cast<std::size_t>(i)] = libraryCard(i);
+      card[static_cast<std::size_t>(i)] = libraryCard(i);
+      const CardFace face = faceOfLibraryIndex(i);
+      index[static_cast<std::size_t>(face.suit) - 1][static_cast<std::size_t>(face.rank)] = i;
     }
-    return all;
-  }();
-  return cards;
+  }
+};
+
+const LibraryCards kLibrary;
+
+// 0 spade, 1 diamond, 2 heart, 3 club, from a picture's first letter; -1 else.
+int suitRow(const std::string& picture) {
+  switch (picture.empty() ? '\0' : picture[0]) {
+    case 's':
+      return 0;
+    case 'd':
+      return 1;
+    case 'h':
+      return 2;
+    case 'c':
+      return 3;
+    default:
+      return -1;
+  }
 }
 
 // The library index a picture and a slot's Tag point to: the suit from the
 // picture's first letter, the rank from the Tag; 0 when they name no card.
 // Whether the slot really is that card is left to the caller.
 int libraryIndexOf(const std::string& picture, const CardSlot& card) {
-  constexpr std::string_view suitLetters = "sdhc";  // spade, diamond, heart, club
-  const std::size_t suit = picture.empty() ? suitLetters.npos : suitLetters.find(picture[0]);
+  const int suit = suitRow(picture);
   const int rank = valueOf(card);
-  if (suit == suitLetters.npos || rank < 1 || rank > 13) {
+  if (suit < 0 || rank < 1 || rank > 13) {
     return 0;
   }
-  return libraryIndex(static_cast<Suit>(suit + 1), rank);
+  return kLibrary.index[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
 }
 
 // Counts each face once; a slot that is no library card, or a second sighting
@@ -76,9 +95,9 @@ class FaceRegister {
  public:
   void add(const std::string& picture, const CardSlot& card, const char* place, int i) {
     const int index = libraryIndexOf(picture, card);
-    const CardSlot& known = library()[static_cast<std::size_t>(index)];
-    if (index == 0 || known.Picture != picture || known.Tag != card.Tag ||
-        known.ToolTipText != card.ToolTipText) {
+    const CardSlot& known = kLibrary.card[static_cast<std::size_t>(index)];
+    if (index == 0 || known.Tag != card.Tag || known.ToolTipText != card.ToolTipText ||
+        known.Picture != picture) {
       throw InvariantError(std::string(place) + " " + std::to_string(i) + " holds " +
                            shown(picture, card));
     }

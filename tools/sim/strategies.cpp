@@ -50,13 +50,16 @@ int lowestNonJack(const Game& g, const std::vector<int>& positions) {
 // results and the random numbers belong to dealing and scoring a deal, which
 // no single play reaches; the strips, Qorza displays, labels and names are
 // only written by a play (a strip place or display is chosen by the copied
-// counters). A trial leaves all of these as they were.
-void copyPlayState(Game& to, const Game& from) {
+// counters). A trial leaves all of these as they were. The hands are left
+// out when the caller writes them itself.
+void copyPlayState(Game& to, const Game& from, bool withHands) {
   to.game = from.game;
   to.game1 = from.game1;
-  to.Player1 = from.Player1;
-  to.Player2 = from.Player2;
-  to.Player02 = from.Player02;
+  if (withHands) {
+    to.Player1 = from.Player1;
+    to.Player2 = from.Player2;
+    to.Player02 = from.Player02;
+  }
   to.TXT_CARD = from.TXT_CARD;
   to.TXT_POINT = from.TXT_POINT;
   to.txt_qorza = from.txt_qorza;
@@ -84,11 +87,12 @@ void copyPlayState(Game& to, const Game& from) {
 }
 
 // The game a trial plays on, kept from trial to trial: a whole copy the
-// first time and for another platform, afterwards only the play's state.
-Game& trialCopy(const Game& g) {
+// first time and for another platform, afterwards only the play's state
+// (without the hands when the caller writes them all).
+Game& trialCopy(const Game& g, bool withHands = true) {
   thread_local std::optional<Game> trial;
   if (trial && &trial->platform() == &g.platform()) {
-    copyPlayState(*trial, g);
+    copyPlayState(*trial, g, withHands);
   } else {
     trial.emplace(g);
   }
@@ -121,16 +125,28 @@ int greedyPosition(const Game& g, const std::vector<int>& positions) {
 // The seats exchanged: player 1's hand becomes the computer's (face in
 // Player02, back in Player2) and player 2's hand the one it may read.
 Game& mirrored(const Game& g, int level) {
-  Game& m = trialCopy(g);
+  Game& m = trialCopy(g, false);
   for (int i = 1; i <= 6; ++i) {
-    const CardSlot mine = g.Player1(i);
-    CardSlot theirs = g.Player2(i);
-    theirs.Picture = g.Player02(i).Picture;
-    m.Player1(i) = theirs;
-    m.Player2(i) = mine;
-    m.Player2(i).Picture = g.STANSARD.Picture;
-    m.Player02(i).Picture = mine.Picture;
-    m.Player02(i).Visible = mine.Visible;
+    const CardSlot& mine = g.Player1(i);
+    const CardSlot& theirs = g.Player2(i);
+    CardSlot& toMine = m.Player1(i);
+    toMine.Picture = g.Player02(i).Picture;
+    toMine.Tag = theirs.Tag;
+    toMine.ToolTipText = theirs.ToolTipText;
+    toMine.Visible = theirs.Visible;
+    toMine.Enabled = theirs.Enabled;
+    CardSlot& toTheirs = m.Player2(i);
+    toTheirs.Picture = g.STANSARD.Picture;
+    toTheirs.Tag = mine.Tag;
+    toTheirs.ToolTipText = mine.ToolTipText;
+    toTheirs.Visible = mine.Visible;
+    toTheirs.Enabled = mine.Enabled;
+    CardSlot& toFace = m.Player02(i);
+    toFace.Picture = mine.Picture;
+    toFace.Tag = g.Player02(i).Tag;
+    toFace.ToolTipText = g.Player02(i).ToolTipText;
+    toFace.Visible = mine.Visible;
+    toFace.Enabled = g.Player02(i).Enabled;
   }
   m.SkillLevel = level;
   return m;
