@@ -85,6 +85,9 @@ std::string numeral(double value) {
   if (value == 0.0) {
     return "0";  // also folds a negative zero
   }
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    return std::to_string(static_cast<long long>(value));  // the same digits, sooner
+  }
   // Room for the widest double written without an exponent.
   char buffer[std::numeric_limits<double>::max_exponent10 + 32];
   const auto result =

@@ -14,6 +14,8 @@ namespace {
 // library prints (no spaces, strings in UTF-8 with only the required escapes).
 class JsonText {
  public:
+  JsonText() { text_.reserve(4096); }  // a whole dump without growing
+
   std::string take() { return std::move(text_); }
 
   void key(std::string_view name) {

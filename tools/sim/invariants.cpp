@@ -98,21 +98,25 @@ class FaceRegister {
     const CardSlot& known = kLibrary.card[static_cast<std::size_t>(index)];
     if (index == 0 || known.Tag != card.Tag || known.ToolTipText != card.ToolTipText ||
         known.Picture != picture) {
-      throw InvariantError(std::string(place) + " " + std::to_string(i) + " holds " +
-                           shown(picture, card));
+      fail(picture, card, place, i, false);
     }
     if (seen_[static_cast<std::size_t>(index)]) {
-      throw InvariantError(shown(picture, card) + " appears twice (" + place + " " +
-                           std::to_string(i) + ")");
+      fail(picture, card, place, i, true);
     }
     seen_[static_cast<std::size_t>(index)] = true;
   }
 
  private:
-  static std::string shown(const std::string& picture, const CardSlot& card) {
+  // Kept out of add so that the check itself stays small.
+  [[noreturn, gnu::cold, gnu::noinline]] static void fail(const std::string& picture,
+                                                          const CardSlot& card, const char* place,
+                                                          int i, bool twice) {
     CardSlot whole = card;
     whole.Picture = picture;
-    return script::slotText(whole);
+    const std::string shown = script::slotText(whole);
+    const std::string where = std::string(place) + " " + std::to_string(i);
+    throw InvariantError(twice ? shown + " appears twice (" + where + ")"
+                               : where + " holds " + shown);
   }
 
   std::array<bool, kLibrarySize + 1> seen_{};

@@ -50,11 +50,11 @@ int lowestNonJack(const Game& g, const std::vector<int>& positions) {
 // results and the random numbers belong to dealing and scoring a deal, which
 // no single play reaches; the strips, Qorza displays, labels and names are
 // only written by a play (a strip place or display is chosen by the copied
-// counters). A trial leaves all of these as they were. The hands are left
-// out when the caller writes them itself.
+// counters), and so is game1, the computer's copy of the table, which its
+// turn fills before reading. A trial leaves all of these as they were. The
+// hands are left out when the caller writes them itself.
 void copyPlayState(Game& to, const Game& from, bool withHands) {
   to.game = from.game;
-  to.game1 = from.game1;
   if (withHands) {
     to.Player1 = from.Player1;
     to.Player2 = from.Player2;
