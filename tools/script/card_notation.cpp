@@ -49,18 +49,21 @@ int suitOfPicture(const Picture& picture) {
   }
 }
 
-// A picture's rank from what follows its '_', 0 when none.
+// A picture's rank guessed from its last letter ("_7", "_10", "_jack",
+// "_queen", "_king"), 0 when none fits; the caller checks the whole name.
 int rankOfPicture(const Picture& picture) {
-  const std::size_t under = picture.find('_');
-  if (under == Picture::npos) {
-    return 0;
+  switch (picture.empty() ? '\0' : picture.back()) {
+    case 'k':
+      return 11;
+    case 'n':
+      return 12;
+    case 'g':
+      return 13;
+    case '0':
+      return 10;
+    default:
+      return picture.back() >= '1' && picture.back() <= '9' ? picture.back() - '0' : 0;
   }
-  const std::string_view id = std::string_view(picture).substr(under + 1);
-  if (id == "jack") return 11;
-  if (id == "queen") return 12;
-  if (id == "king") return 13;
-  if (id.size() == 1 && id[0] >= '1' && id[0] <= '9') return id[0] - '0';
-  return id == "10" ? 10 : 0;
 }
 
 // The face a picture shows: read from its name, then checked against the
@@ -93,13 +96,19 @@ std::string pictureText(const Picture& picture) {
   return face ? libraryText(*face) : picture;
 }
 
-std::string slotText(const CardSlot& slot) {
+const std::string* libraryCardText(const CardSlot& slot) {
   const auto face = faceOf(slot.Picture);
-  if (face) {
-    const CardSlot& library = libraryRecord(*face);
-    if (library.Tag == slot.Tag && library.ToolTipText == slot.ToolTipText) {
-      return libraryText(*face);
-    }
+  if (!face) {
+    return nullptr;
+  }
+  const CardSlot& library = libraryRecord(*face);
+  const bool same = library.Tag == slot.Tag && library.ToolTipText == slot.ToolTipText;
+  return same ? &libraryText(*face) : nullptr;
+}
+
+std::string slotText(const CardSlot& slot) {
+  if (const std::string* text = libraryCardText(slot)) {
+    return *text;
   }
   return slot.Picture + "|" + slot.Tag + "|" + slot.ToolTipText;
 }

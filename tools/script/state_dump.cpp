@@ -140,7 +140,12 @@ void writeDeck(JsonText& json, const Game& g) {
   json.open('[');
   for (int i = 1; i <= g.DeckSize; ++i) {
     const CardSlot& card = g.card(i);
-    card.Picture.empty() ? json.null() : json.string(slotText(card));  // never dealt
+    const std::string* text = libraryCardText(card);
+    if (text) {
+      json.string(*text);
+    } else {
+      card.Picture.empty() ? json.null() : json.string(slotText(card));  // never dealt
+    }
   }
   json.close(']');
 }

@@ -88,16 +88,34 @@ int libraryIndexOf(const std::string& picture, const CardSlot& card) {
   return kLibrary.index[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
 }
 
+// Equal texts; the short ones every Tag and mark is are compared on the spot.
+bool sameShortText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  switch (a.size()) {
+    case 0:
+      return true;
+    case 1:
+      return a[0] == b[0];
+    case 2:
+      return a[0] == b[0] && a[1] == b[1];
+    default:
+      return a == b;
+  }
+}
+
 // Counts each face once; a slot that is no library card, or a second sighting
 // of one, is an error. The picture is passed apart from the slot's Tag and
 // mark, as player 2's hand keeps them in two slots.
 class FaceRegister {
  public:
-  void add(const std::string& picture, const CardSlot& card, const char* place, int i) {
+  [[gnu::always_inline]] void add(const std::string& picture, const CardSlot& card,
+                                  const char* place, int i) {
     const int index = libraryIndexOf(picture, card);
     const CardSlot& known = kLibrary.card[static_cast<std::size_t>(index)];
-    if (index == 0 || known.Tag != card.Tag || known.ToolTipText != card.ToolTipText ||
-        known.Picture != picture) {
+    if (index == 0 || !sameShortText(known.Tag, card.Tag) ||
+        !sameShortText(known.ToolTipText, card.ToolTipText) || known.Picture != picture) {
       fail(picture, card, place, i, false);
     }
     if (seen_[static_cast<std::size_t>(index)]) {
