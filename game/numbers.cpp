@@ -56,7 +56,7 @@ std::optional<double> plainDigits(std::string_view text) {
 
 }  // namespace
 
-double numberOf(std::string_view text) {
+double numberOfText(std::string_view text) {
   if (const auto plain = plainDigits(text)) {
     return *plain;
   }

@@ -53,13 +53,8 @@ int lowestNonJack(const Game& g, const std::vector<int>& positions) {
 // counters), and so is game1, the computer's copy of the table, which its
 // turn fills before reading. A trial leaves all of these as they were. The
 // hands are left out when the caller writes them itself.
-void copyPlayState(Game& to, const Game& from, bool withHands) {
-  to.game = from.game;
-  if (withHands) {
-    to.Player1 = from.Player1;
-    to.Player2 = from.Player2;
-    to.Player02 = from.Player02;
-  }
+// The counters, settings and player 1's scratch of the state a play reads.
+void copyCounters(Game& to, const Game& from) {
   to.TXT_CARD = from.TXT_CARD;
   to.TXT_POINT = from.TXT_POINT;
   to.txt_qorza = from.txt_qorza;
@@ -74,16 +69,34 @@ void copyPlayState(Game& to, const Game& from, bool withHands) {
   to.SkillLevel = from.SkillLevel;
   to.DelayMs = from.DelayMs;
   to.SoundOn = from.SoundOn;
-  to.SoundFolder = from.SoundFolder;
   to.CardImgNext1 = from.CardImgNext1;
   to.CardImgNext2 = from.CardImgNext2;
   to.QorzaImgNext1 = from.QorzaImgNext1;
   to.QorzaImgNext2 = from.QorzaImgNext2;
   to.RoundCount1 = from.RoundCount1;
   to.RoundCount2 = from.RoundCount2;
-  to.ScoreTable = from.ScoreTable;
   to.p1 = from.p1;
+}
+
+void copyPlayState(Game& to, const Game& from, bool withHands) {
+  to.game = from.game;
+  if (withHands) {
+    to.Player1 = from.Player1;
+    to.Player2 = from.Player2;
+    to.Player02 = from.Player02;
+  }
+  copyCounters(to, from);
+  to.SoundFolder = from.SoundFolder;
+  to.ScoreTable = from.ScoreTable;
   to.p2 = from.p2;
+}
+
+// Sets a copy back after player 1's play was tried on it: that play writes
+// none of the computer's hand, its scratch, the scores or the sound folder.
+void undoPlayer1Trial(Game& trial, const Game& g) {
+  trial.game = g.game;
+  trial.Player1 = g.Player1;
+  copyCounters(trial, g);
 }
 
 // The game a trial plays on, kept from trial to trial: a whole copy the
@@ -104,8 +117,11 @@ Game& trialCopy(const Game& g, bool withHands = true) {
 int greedyPosition(const Game& g, const std::vector<int>& positions) {
   int best = 0;
   long long bestTaken = 0;
+  Game& trial = trialCopy(g);
   for (const int k : positions) {
-    Game& trial = trialCopy(g);
+    if (k != positions.front()) {
+      undoPlayer1Trial(trial, g);
+    }
     H1_player1(trial, k);
     if (numberOf(trial.txt_qorza(1).Text) > numberOf(g.txt_qorza(1).Text)) {
       return k;
