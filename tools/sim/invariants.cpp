@@ -79,7 +79,7 @@ int suitRow(const std::string& picture) {
 // The library index a picture and a slot's Tag point to: the suit from the
 // picture's first letter, the rank from the Tag; 0 when they name no card.
 // Whether the slot really is that card is left to the caller.
-int libraryIndexOf(const std::string& picture, const CardSlot& card) {
+[[gnu::always_inline]] inline int libraryIndexOf(const std::string& picture, const CardSlot& card) {
   const int suit = suitRow(picture);
   const int rank = valueOf(card);
   if (suit < 0 || rank < 1 || rank > 13) {
@@ -89,7 +89,7 @@ int libraryIndexOf(const std::string& picture, const CardSlot& card) {
 }
 
 // Equal texts; the short ones every Tag and mark is are compared on the spot.
-bool sameShortText(const std::string& a, const std::string& b) {
+[[gnu::always_inline]] inline bool sameShortText(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) {
     return false;
   }
