@@ -1,6 +1,7 @@
 #include "tools/sim/invariants.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "game/game_state.h"
@@ -44,65 +45,54 @@ int shownIn(const Game& g, const Hand& hand) {
   return n;
 }
 
-// The library's cards, and their indexes by suit and rank, built before main.
+// The library's cards, and their indexes by a picture's first and last
+// letters, built before main. The letters only point to a card; the check
+// then compares the whole slot with it.
 struct LibraryCards {
   std::array<CardSlot, kLibrarySize + 1> card{};
-  std::array<std::array<int, 14>, 4> index{};  // [suit - 1][rank]; rank 0 unused
+  std::array<std::uint8_t, 256> suitRow{};     // 's' 0 .. 'c' 3, else 4
+  std::array<std::uint8_t, 256> rankOfLast{};  // "_7" 7, "_10" 10, "_jack" 11 ..
+  std::array<std::array<int, 14>, 5> index{};  // [suitRow][rank]; 0 names no card
 
   LibraryCards() {
+    suitRow.fill(4);
     for (int i = 1; i <= kLibrarySize; ++i) {
       card[static_cast<std::size_t>(i)] = libraryCard(i);
       const CardFace face = faceOfLibraryIndex(i);
-      index[static_cast<std::size_t>(face.suit) - 1][static_cast<std::size_t>(face.rank)] = i;
+      const Picture& picture = card[static_cast<std::size_t>(i)].Picture;
+      const auto row = static_cast<std::uint8_t>(static_cast<int>(face.suit) - 1);
+      suitRow[static_cast<unsigned char>(picture.front())] = row;
+      rankOfLast[static_cast<unsigned char>(picture.back())] = static_cast<std::uint8_t>(face.rank);
+      index[row][static_cast<std::size_t>(face.rank)] = i;
     }
   }
 };
 
 const LibraryCards kLibrary;
 
-// 0 spade, 1 diamond, 2 heart, 3 club, from a picture's first letter; -1 else.
-int suitRow(const std::string& picture) {
-  switch (picture.empty() ? '\0' : picture[0]) {
-    case 's':
-      return 0;
-    case 'd':
-      return 1;
-    case 'h':
-      return 2;
-    case 'c':
-      return 3;
-    default:
-      return -1;
-  }
+// The library index a picture's first and last letters point to; 0 when
+// they name no card. Whether the slot really is that card is left to the
+// caller.
+[[gnu::always_inline]] inline int libraryIndexOf(const std::string& picture) {
+  const char* text = picture.c_str();  // "" reads its terminating 0 twice
+  const auto first = static_cast<unsigned char>(text[0]);
+  const auto last = static_cast<unsigned char>(text[picture.size() - (picture.empty() ? 0 : 1)]);
+  return kLibrary.index[kLibrary.suitRow[first]][kLibrary.rankOfLast[last]];
 }
 
-// The library index a picture and a slot's Tag point to: the suit from the
-// picture's first letter, the rank from the Tag; 0 when they name no card.
-// Whether the slot really is that card is left to the caller.
-[[gnu::always_inline]] inline int libraryIndexOf(const std::string& picture, const CardSlot& card) {
-  const int suit = suitRow(picture);
-  const int rank = valueOf(card);
-  if (suit < 0 || rank < 1 || rank > 13) {
-    return 0;
-  }
-  return kLibrary.index[static_cast<std::size_t>(suit)][static_cast<std::size_t>(rank)];
-}
-
-// Equal texts; the short ones every Tag and mark is are compared on the spot.
+// Equal texts. Tags and marks have at most two letters: compared on the
+// spot, without a branch on their length.
 [[gnu::always_inline]] inline bool sameShortText(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) {
     return false;
   }
-  switch (a.size()) {
-    case 0:
-      return true;
-    case 1:
-      return a[0] == b[0];
-    case 2:
-      return a[0] == b[0] && a[1] == b[1];
-    default:
-      return a == b;
+  if (a.size() > 2) {
+    return a == b;
   }
+  if (a.empty()) {
+    return true;
+  }
+  return (a[0] == b[0]) & (a.c_str()[1] == b.c_str()[1]);  // 1 letter: both read their 0
 }
 
 // Counts each face once; a slot that is no library card, or a second sighting
@@ -112,7 +102,7 @@ class FaceRegister {
  public:
   [[gnu::always_inline]] void add(const std::string& picture, const CardSlot& card,
                                   const char* place, int i) {
-    const int index = libraryIndexOf(picture, card);
+    const int index = libraryIndexOf(picture);
     const CardSlot& known = kLibrary.card[static_cast<std::size_t>(index)];
     if (index == 0 || !sameShortText(known.Tag, card.Tag) ||
         !sameShortText(known.ToolTipText, card.ToolTipText) || known.Picture != picture) {
