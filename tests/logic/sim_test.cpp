@@ -76,6 +76,12 @@ TEST(SimInvariants, LostDoubledOrMislabelledCardsAreCaught) {
     laid.game.game(1).Picture = picture;  // no card of the library shows this
     EXPECT_THROW(checkAfterPlay(laid.game), InvariantError) << picture;
   }
+  for (const auto& [slot, picture] :
+       std::vector<std::pair<int, std::string>>{{1, "spaed_5"}, {2, "diamomd_9"}}) {
+    Laid laid(kMidDeal);
+    laid.game.game(slot).Picture = picture;  // a card's name misspelt inside
+    EXPECT_THROW(checkAfterPlay(laid.game), InvariantError) << picture;
+  }
   {
     Laid laid(kMidDeal);
     laid.game.CardImgNext2 = 12;

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "game/game_state.h"
 #include "game/numbers.h"
@@ -95,6 +97,34 @@ const LibraryCards kLibrary;
   return (a[0] == b[0]) & (a.c_str()[1] == b.c_str()[1]);  // 1 letter: both read their 0
 }
 
+// Equal pictures. A card's picture has 6 to 13 letters: read as two words
+// that overlap in the middle, never past its last letter.
+[[gnu::always_inline]] inline bool samePicture(const std::string& a, const std::string& b) {
+  const std::size_t n = a.size();
+  if (n != b.size()) {
+    return false;
+  }
+  if (n < 4 || n > 16) {
+    return a == b;
+  }
+  const auto words = [n](const std::string& s, auto word) {
+    const std::size_t w = sizeof word;
+    decltype(word) first{};
+    decltype(word) last{};
+    std::memcpy(&first, s.data(), w);
+    std::memcpy(&last, s.data() + n - w, w);
+    return std::pair{first, last};
+  };
+  if (n < 8) {
+    const auto [a0, a1] = words(a, std::uint32_t{});
+    const auto [b0, b1] = words(b, std::uint32_t{});
+    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+  }
+  const auto [a0, a1] = words(a, std::uint64_t{});
+  const auto [b0, b1] = words(b, std::uint64_t{});
+  return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+}
+
 // Counts each face once; a slot that is no library card, or a second sighting
 // of one, is an error. The picture is passed apart from the slot's Tag and
 // mark, as player 2's hand keeps them in two slots.
@@ -105,7 +135,8 @@ class FaceRegister {
     const int index = libraryIndexOf(picture);
     const CardSlot& known = kLibrary.card[static_cast<std::size_t>(index)];
     if (index == 0 || !sameShortText(known.Tag, card.Tag) ||
-        !sameShortText(known.ToolTipText, card.ToolTipText) || known.Picture != picture) {
+        !sameShortText(known.ToolTipText, card.ToolTipText) ||
+        !samePicture(known.Picture, picture)) {
       fail(picture, card, place, i, false);
     }
     if (seen_[static_cast<std::size_t>(index)]) {
