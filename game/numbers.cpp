@@ -56,7 +56,7 @@ std::optional<double> plainDigits(std::string_view text) {
 
 }  // namespace
 
-double numberOf(std::string_view text) {
+double numberOfText(std::string_view text) {
   if (const auto plain = plainDigits(text)) {
     return *plain;
   }
@@ -84,6 +84,9 @@ double numberOf(std::string_view text) {
 std::string numeral(double value) {
   if (value == 0.0) {
     return "0";  // also folds a negative zero
+  }
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    return std::to_string(static_cast<long long>(value));  // the same digits, sooner
   }
   // Room for the widest double written without an exponent.
   char buffer[std::numeric_limits<double>::max_exponent10 + 32];

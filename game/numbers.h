@@ -15,7 +15,19 @@ inline constexpr double kNumberLimit = 1e9;
 // Leading blanks skipped, then an optional sign and the longest leading
 // decimal number (digits with at most one "."); anything else reads 0. A
 // number too large for a double reads as an infinity of its sign.
-double numberOf(std::string_view text);
+double numberOfText(std::string_view text);
+
+// numberOfText, with the one- and two-digit counters read on the spot.
+inline double numberOf(std::string_view text) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (text.size() == 1 && digit(text[0])) {
+    return text[0] - '0';
+  }
+  if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
+    return (text[0] - '0') * 10 + (text[1] - '0');
+  }
+  return numberOfText(text);
+}
 
 // Plain decimal text: "12", "12.5", "-8"; no exponent.
 std::string numeral(double value);

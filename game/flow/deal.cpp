@@ -70,6 +70,19 @@ void resetTable(Game& g) {
   }
 }
 
+// The library index a DeckOrder entry holds: one or two digits, as every
+// entry the shuffle writes, read on the spot.
+int deckPosition(const std::string& entry) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (entry.size() == 1 && digit(entry[0])) {
+    return entry[0] - '0';
+  }
+  if (entry.size() == 2 && digit(entry[0]) && digit(entry[1])) {
+    return (entry[0] - '0') * 10 + (entry[1] - '0');
+  }
+  return std::stoi(entry);
+}
+
 void fillDeck(Game& g) {
   if (static_cast<int>(g.presetDeck.size()) >= g.DeckSize) {
     for (int i = 1; i <= g.DeckSize; ++i) {
@@ -81,7 +94,7 @@ void fillDeck(Game& g) {
     shuffleDeckOrder(g);
   }
   for (int i = 1; i <= g.DeckSize; ++i) {
-    copyCard(g.card(i), g.Image1(std::stoi(g.DeckOrder(i))));
+    copyCard(g.card(i), g.Image1(deckPosition(g.DeckOrder(i))));
   }
 }
 

@@ -103,7 +103,9 @@ void tryAllRules(Game& g, int k) {
 void EvaluateCaptures(Game& g) {
   Player2Scratch& p2 = g.p2;
   for (int k = 1; k <= p2.HandCount2; ++k) {
-    CopyTable(g);  // every trial starts from the real table
+    // Every trial starts from the real table. The copy already holds its
+    // faces and a trial only hides cards of it: no face is copied again.
+    ResetTableCopy(g);
     p2.TrialValue = valueOf(g.Player2(p2.HandSlot2(k)));
     tryAllRules(g, k);
     p2.TrialLeft = cardsLeftOnCopy(g);

@@ -7,7 +7,8 @@ namespace qorza {
 struct Game;
 
 // Fills the capture records for every hand position, stopping at the first
-// card that clears the table (SweepFound, SweepCard, MakesQorza).
+// card that clears the table (SweepFound, SweepCard, MakesQorza). The copy
+// game1 must already hold the table's faces (CopyTable, as the turn does).
 void EvaluateCaptures(Game& game);
 
 // One rule each for hand position k against TrialValue.

@@ -49,17 +49,22 @@ void ReadHands(Game& g) {
 }
 
 void CopyTable(Game& g) {
-  Player2Scratch& p2 = g.p2;
   for (int i = 1; i <= 10; ++i) {
-    g.game1(i).Visible = false;
+    if (g.game(i).Visible) {
+      copyCard(g.game1(i), g.game(i));
+    }
   }
+  ResetTableCopy(g);
+}
+
+void ResetTableCopy(Game& g) {
+  Player2Scratch& p2 = g.p2;
   p2.TableCount2 = 0;
   for (int i = 1; i <= 10; ++i) {
+    g.game1(i).Visible = g.game(i).Visible;
     if (!g.game(i).Visible) {
       continue;
     }
-    copyCard(g.game1(i), g.game(i));
-    g.game1(i).Visible = true;
     p2.TableCount2 += 1;
     p2.TableValue2(p2.TableCount2) = valueOf(g.game(i));
     p2.TableSlot2(p2.TableCount2) = i;

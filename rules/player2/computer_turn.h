@@ -11,6 +11,10 @@ struct Game;
 void ReadHands(Game& game);
 void CopyTable(Game& game);
 
+// CopyTable for a copy whose visible slots already hold the table's faces:
+// only what shows and the snapshot are set again.
+void ResetTableCopy(Game& game);
+
 // Turns Player2(slot) face up, blinks it and takes it out of the hand.
 void RevealHandCard(Game& game, int slot);
 

@@ -64,9 +64,22 @@ TEST(SimInvariants, LostDoubledOrMislabelledCardsAreCaught) {
     laid.game.game(1).Tag = "";  // a taken card's empty Tag left showing
     EXPECT_THROW(checkAfterPlay(laid.game), InvariantError);
   }
+  for (const auto& [tag, mark] : std::vector<std::pair<std::string, std::string>>{
+           {"6", ""}, {"05", ""}, {"5", "2"}, {"5", "10"}}) {
+    Laid laid(kMidDeal);
+    laid.game.game(1).Tag = tag;  // the five of spades with another rank or a mark
+    laid.game.game(1).ToolTipText = mark;
+    EXPECT_THROW(checkAfterPlay(laid.game), InvariantError) << tag << "|" << mark;
+  }
   for (const char* picture : {"back", "spade_11", "spade_01", "heart_", "star_7", "heart_jacks"}) {
     Laid laid(kMidDeal);
     laid.game.game(1).Picture = picture;  // no card of the library shows this
+    EXPECT_THROW(checkAfterPlay(laid.game), InvariantError) << picture;
+  }
+  for (const auto& [slot, picture] :
+       std::vector<std::pair<int, std::string>>{{1, "spaed_5"}, {2, "diamomd_9"}}) {
+    Laid laid(kMidDeal);
+    laid.game.game(slot).Picture = picture;  // a card's name misspelt inside
     EXPECT_THROW(checkAfterPlay(laid.game), InvariantError) << picture;
   }
   {

@@ -1,35 +1,81 @@
 #include "tools/script/card_notation.h"
 
 #include <array>
-#include <unordered_map>
 
 namespace qorza::script {
 
 namespace {
 
-// The face a picture shows, looked up in a table built once.
-std::optional<CardFace> faceOf(const Picture& picture) {
-  static const std::unordered_map<std::string, CardFace> faces = [] {
-    std::unordered_map<std::string, CardFace> map;
+// Every library card by suit and rank: its record and its script text.
+struct LibraryFaces {
+  std::array<std::array<CardSlot, 14>, 4> record{};  // [suit - 1][rank]; rank 0 unused
+  std::array<std::array<std::string, 14>, 4> text{};
+
+  LibraryFaces() {
     for (int i = 1; i <= kLibrarySize; ++i) {
-      map.emplace(libraryCard(i).Picture, faceOfLibraryIndex(i));
+      const CardFace face = faceOfLibraryIndex(i);
+      const auto s = static_cast<std::size_t>(face.suit) - 1;
+      const auto r = static_cast<std::size_t>(face.rank);
+      record[s][r] = libraryCard(i);
+      text[s][r] = cardText(face);
     }
-    return map;
-  }();
-  const auto found = faces.find(picture);
-  return found == faces.end() ? std::nullopt : std::optional<CardFace>(found->second);
+  }
+};
+
+const LibraryFaces kFaces;
+
+const CardSlot& libraryRecord(CardFace face) {
+  return kFaces
+      .record[static_cast<std::size_t>(face.suit) - 1][static_cast<std::size_t>(face.rank)];
 }
 
-// The library's card records, built once.
-const CardSlot& libraryRecord(CardFace face) {
-  static const std::array<CardSlot, kLibrarySize + 1> cards = [] {
-    std::array<CardSlot, kLibrarySize + 1> all{};
-    for (int i = 1; i <= kLibrarySize; ++i) {
-      all[static_cast<std::size_t>(i)] = libraryCard(i);
-    }
-    return all;
-  }();
-  return cards[static_cast<std::size_t>(libraryIndex(face.suit, face.rank))];
+const std::string& libraryText(CardFace face) {
+  return kFaces.text[static_cast<std::size_t>(face.suit) - 1][static_cast<std::size_t>(face.rank)];
+}
+
+// A picture's suit from its first letter, 0 when none.
+int suitOfPicture(const Picture& picture) {
+  switch (picture.empty() ? '\0' : picture[0]) {
+    case 's':
+      return static_cast<int>(Suit::Spades);
+    case 'd':
+      return static_cast<int>(Suit::Diamonds);
+    case 'h':
+      return static_cast<int>(Suit::Hearts);
+    case 'c':
+      return static_cast<int>(Suit::Clubs);
+    default:
+      return 0;
+  }
+}
+
+// A picture's rank guessed from its last letter ("_7", "_10", "_jack",
+// "_queen", "_king"), 0 when none fits; the caller checks the whole name.
+int rankOfPicture(const Picture& picture) {
+  switch (picture.empty() ? '\0' : picture.back()) {
+    case 'k':
+      return 11;
+    case 'n':
+      return 12;
+    case 'g':
+      return 13;
+    case '0':
+      return 10;
+    default:
+      return picture.back() >= '1' && picture.back() <= '9' ? picture.back() - '0' : 0;
+  }
+}
+
+// The face a picture shows: read from its name, then checked against the
+// library's picture of that face.
+std::optional<CardFace> faceOf(const Picture& picture) {
+  const int suit = suitOfPicture(picture);
+  const int rank = rankOfPicture(picture);
+  if (suit == 0 || rank == 0 ||
+      libraryRecord(CardFace{static_cast<Suit>(suit), rank}).Picture != picture) {
+    return std::nullopt;
+  }
+  return CardFace{static_cast<Suit>(suit), rank};
 }
 
 }  // namespace
@@ -47,16 +93,22 @@ std::optional<int> parseSlotCard(std::string_view text) {
 
 std::string pictureText(const Picture& picture) {
   const auto face = faceOf(picture);
-  return face ? cardText(*face) : picture;
+  return face ? libraryText(*face) : picture;
+}
+
+const std::string* libraryCardText(const CardSlot& slot) {
+  const auto face = faceOf(slot.Picture);
+  if (!face) {
+    return nullptr;
+  }
+  const CardSlot& library = libraryRecord(*face);
+  const bool same = library.Tag == slot.Tag && library.ToolTipText == slot.ToolTipText;
+  return same ? &libraryText(*face) : nullptr;
 }
 
 std::string slotText(const CardSlot& slot) {
-  const auto face = faceOf(slot.Picture);
-  if (face) {
-    const CardSlot& library = libraryRecord(*face);
-    if (library.Tag == slot.Tag && library.ToolTipText == slot.ToolTipText) {
-      return cardText(*face);
-    }
+  if (const std::string* text = libraryCardText(slot)) {
+    return *text;
   }
   return slot.Picture + "|" + slot.Tag + "|" + slot.ToolTipText;
 }

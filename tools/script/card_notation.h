@@ -20,4 +20,8 @@ std::string pictureText(const Picture& picture);
 // shows all three ("diamond_7|8|"), so a mix-up never passes unseen.
 std::string slotText(const CardSlot& slot);
 
+// slotText of a slot that holds a library card as it is ("7H"); null for
+// any other slot. The text lasts as long as the program.
+const std::string* libraryCardText(const CardSlot& slot);
+
 }  // namespace qorza::script

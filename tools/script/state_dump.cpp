@@ -1,5 +1,8 @@
 #include "tools/script/state_dump.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <string_view>
 
 #include "game/game_state.h"
@@ -12,42 +15,49 @@ namespace {
 
 // Writes compact JSON text straight into one string, in the form the JSON
 // library prints (no spaces, strings in UTF-8 with only the required escapes).
+// The string is sized ahead and filled through a count of the bytes used.
 class JsonText {
  public:
-  std::string take() { return std::move(text_); }
+  std::string take() {
+    text_.resize(used_);
+    return std::move(text_);
+  }
 
   void key(std::string_view name) {
     separate();
-    text_ += '"';
-    text_ += name;
-    text_ += "\":";
+    put('"');
+    put(name);
+    put("\":");
     fresh_ = true;
   }
   void open(char bracket) {
     separate();
-    text_ += bracket;
+    put(bracket);
     fresh_ = true;
   }
   void close(char bracket) {
-    text_ += bracket;
+    put(bracket);
     fresh_ = false;
   }
   void null() {
     separate();
-    text_ += "null";
+    put("null");
   }
   void number(long long value) {
     separate();
-    text_ += std::to_string(value);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    put(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
   void string(std::string_view value) {
     separate();
     if (plain(value)) {
-      text_ += '"';
-      text_ += value;
-      text_ += '"';
+      room(value.size() + 2);
+      text_[used_++] = '"';
+      put(value);
+      text_[used_++] = '"';
     } else {
-      text_ += nlohmann::ordered_json(value).dump();  // escapes and checks the UTF-8
+      put(nlohmann::ordered_json(value).dump());  // escapes and checks the UTF-8
     }
   }
 
@@ -64,12 +74,27 @@ class JsonText {
   }
   void separate() {
     if (!fresh_) {
-      text_ += ',';
+      put(',');
     }
     fresh_ = false;
   }
+  void room(std::size_t n) {
+    if (used_ + n > text_.size()) {
+      text_.resize(std::max(2 * text_.size(), used_ + n));
+    }
+  }
+  void put(char c) {
+    room(1);
+    text_[used_++] = c;
+  }
+  void put(std::string_view part) {
+    room(part.size());
+    std::memcpy(text_.data() + used_, part.data(), part.size());
+    used_ += part.size();
+  }
 
-  std::string text_;
+  std::string text_ = std::string(4096, '\0');  // a whole dump without growing
+  std::size_t used_ = 0;
   bool fresh_ = true;
 };
 
@@ -138,7 +163,12 @@ void writeDeck(JsonText& json, const Game& g) {
   json.open('[');
   for (int i = 1; i <= g.DeckSize; ++i) {
     const CardSlot& card = g.card(i);
-    card.Picture.empty() ? json.null() : json.string(slotText(card));  // never dealt
+    const std::string* text = libraryCardText(card);
+    if (text) {
+      json.string(*text);
+    } else {
+      card.Picture.empty() ? json.null() : json.string(slotText(card));  // never dealt
+    }
   }
   json.close(']');
 }

@@ -1,8 +1,10 @@
 #include "tools/sim/invariants.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <string>
-#include <string_view>
+#include <utility>
 
 #include "game/card_values.h"
 #include "game/game_state.h"
@@ -47,28 +49,82 @@ int shownIn(const Game& g, const Hand& hand) {
   return n;
 }
 
-const std::array<CardSlot, kLibrarySize + 1>& library() {
-  static const std::array<CardSlot, kLibrarySize + 1> cards = [] {
-    std::array<CardSlot, kLibrarySize + 1> all{};
+// The library's cards, and their indexes by a picture's first and last
+// letters, built before main. The letters only point to a card; the check
+// then compares the whole slot with it.
+struct LibraryCards {
+  std::array<CardSlot, kLibrarySize + 1> card{};
+  std::array<std::uint8_t, 256> suitRow{};     // 's' 0 .. 'c' 3, else 4
+  std::array<std::uint8_t, 256> rankOfLast{};  // "_7" 7, "_10" 10, "_jack" 11 ..
+  std::array<std::array<int, 14>, 5> index{};  // [suitRow][rank]; 0 names no card
+
+  LibraryCards() {
+    suitRow.fill(4);
     for (int i = 1; i <= kLibrarySize; ++i) {
-      all[static_cast<std::size_t>(i)] = libraryCard(i);
+      card[static_cast<std::size_t>(i)] = libraryCard(i);
+      const CardFace face = faceOfLibraryIndex(i);
+      const Picture& picture = card[static_cast<std::size_t>(i)].Picture;
+      const auto row = static_cast<std::uint8_t>(static_cast<int>(face.suit) - 1);
+      suitRow[static_cast<unsigned char>(picture.front())] = row;
+      rankOfLast[static_cast<unsigned char>(picture.back())] = static_cast<std::uint8_t>(face.rank);
+      index[row][static_cast<std::size_t>(face.rank)] = i;
     }
-    return all;
-  }();
-  return cards;
+  }
+};
+
+const LibraryCards kLibrary;
+
+// The library index a picture's first and last letters point to; 0 when
+// they name no card. Whether the slot really is that card is left to the
+// caller.
+[[gnu::always_inline]] inline int libraryIndexOf(const std::string& picture) {
+  const char* text = picture.c_str();  // "" reads its terminating 0 twice
+  const auto first = static_cast<unsigned char>(text[0]);
+  const auto last = static_cast<unsigned char>(text[picture.size() - (picture.empty() ? 0 : 1)]);
+  return kLibrary.index[kLibrary.suitRow[first]][kLibrary.rankOfLast[last]];
 }
 
-// The library index a picture and a slot's Tag point to: the suit from the
-// picture's first letter, the rank from the Tag; 0 when they name no card.
-// Whether the slot really is that card is left to the caller.
-int libraryIndexOf(const std::string& picture, const CardSlot& card) {
-  constexpr std::string_view suitLetters = "sdhc";  // spade, diamond, heart, club
-  const std::size_t suit = picture.empty() ? suitLetters.npos : suitLetters.find(picture[0]);
-  const int rank = valueOf(card);
-  if (suit == suitLetters.npos || rank < kAce || rank > kKing) {
-    return 0;
+// Equal texts. Tags and marks have at most two letters: compared on the
+// spot, without a branch on their length.
+[[gnu::always_inline]] inline bool sameShortText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) {
+    return false;
   }
-  return libraryIndex(static_cast<Suit>(suit + 1), rank);
+  if (a.size() > 2) {
+    return a == b;
+  }
+  if (a.empty()) {
+    return true;
+  }
+  return (a[0] == b[0]) & (a.c_str()[1] == b.c_str()[1]);  // 1 letter: both read their 0
+}
+
+// Equal pictures. A card's picture has 6 to 13 letters: read as two words
+// that overlap in the middle, never past its last letter.
+[[gnu::always_inline]] inline bool samePicture(const std::string& a, const std::string& b) {
+  const std::size_t n = a.size();
+  if (n != b.size()) {
+    return false;
+  }
+  if (n < 4 || n > 16) {
+    return a == b;
+  }
+  const auto words = [n](const std::string& s, auto word) {
+    const std::size_t w = sizeof word;
+    decltype(word) first{};
+    decltype(word) last{};
+    std::memcpy(&first, s.data(), w);
+    std::memcpy(&last, s.data() + n - w, w);
+    return std::pair{first, last};
+  };
+  if (n < 8) {
+    const auto [a0, a1] = words(a, std::uint32_t{});
+    const auto [b0, b1] = words(b, std::uint32_t{});
+    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+  }
+  const auto [a0, a1] = words(a, std::uint64_t{});
+  const auto [b0, b1] = words(b, std::uint64_t{});
+  return ((a0 ^ b0) | (a1 ^ b1)) == 0;
 }
 
 // Counts each face once; a slot that is no library card, or a second sighting
@@ -76,26 +132,32 @@ int libraryIndexOf(const std::string& picture, const CardSlot& card) {
 // mark, as player 2's hand keeps them in two slots.
 class FaceRegister {
  public:
-  void add(const std::string& picture, const CardSlot& card, const char* place, int i) {
-    const int index = libraryIndexOf(picture, card);
-    const CardSlot& known = library()[static_cast<std::size_t>(index)];
-    if (index == 0 || known.Picture != picture || known.Tag != card.Tag ||
-        known.ToolTipText != card.ToolTipText) {
-      throw InvariantError(std::string(place) + " " + std::to_string(i) + " holds " +
-                           shown(picture, card));
+  [[gnu::always_inline]] void add(const std::string& picture, const CardSlot& card,
+                                  const char* place, int i) {
+    const int index = libraryIndexOf(picture);
+    const CardSlot& known = kLibrary.card[static_cast<std::size_t>(index)];
+    if (index == 0 || !sameShortText(known.Tag, card.Tag) ||
+        !sameShortText(known.ToolTipText, card.ToolTipText) ||
+        !samePicture(known.Picture, picture)) {
+      fail(picture, card, place, i, false);
     }
     if (seen_[static_cast<std::size_t>(index)]) {
-      throw InvariantError(shown(picture, card) + " appears twice (" + place + " " +
-                           std::to_string(i) + ")");
+      fail(picture, card, place, i, true);
     }
     seen_[static_cast<std::size_t>(index)] = true;
   }
 
  private:
-  static std::string shown(const std::string& picture, const CardSlot& card) {
+  // Kept out of add so that the check itself stays small.
+  [[noreturn, gnu::cold, gnu::noinline]] static void fail(const std::string& picture,
+                                                          const CardSlot& card, const char* place,
+                                                          int i, bool twice) {
     CardSlot whole = card;
     whole.Picture = picture;
-    return script::slotText(whole);
+    const std::string shown = script::slotText(whole);
+    const std::string where = std::string(place) + " " + std::to_string(i);
+    throw InvariantError(twice ? shown + " appears twice (" + where + ")"
+                               : where + " holds " + shown);
   }
 
   std::array<bool, kLibrarySize + 1> seen_{};

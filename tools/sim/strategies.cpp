@@ -51,13 +51,11 @@ int lowestNonJack(const Game& g, const std::vector<int>& positions) {
 // results and the random numbers belong to dealing and scoring a deal, which
 // no single play reaches; the strips, Qorza displays, labels and names are
 // only written by a play (a strip place or display is chosen by the copied
-// counters). A trial leaves all of these as they were.
-void copyPlayState(Game& to, const Game& from) {
-  to.game = from.game;
-  to.game1 = from.game1;
-  to.Player1 = from.Player1;
-  to.Player2 = from.Player2;
-  to.Player02 = from.Player02;
+// counters), and so is game1, the computer's copy of the table, which its
+// turn fills before reading. A trial leaves all of these as they were. The
+// hands are left out when the caller writes them itself.
+// The counters, settings and player 1's scratch of the state a play reads.
+void copyCounters(Game& to, const Game& from) {
   to.TXT_CARD = from.TXT_CARD;
   to.TXT_POINT = from.TXT_POINT;
   to.txt_qorza = from.txt_qorza;
@@ -72,24 +70,43 @@ void copyPlayState(Game& to, const Game& from) {
   to.SkillLevel = from.SkillLevel;
   to.DelayMs = from.DelayMs;
   to.SoundOn = from.SoundOn;
-  to.SoundFolder = from.SoundFolder;
   to.CardImgNext1 = from.CardImgNext1;
   to.CardImgNext2 = from.CardImgNext2;
   to.QorzaImgNext1 = from.QorzaImgNext1;
   to.QorzaImgNext2 = from.QorzaImgNext2;
   to.RoundCount1 = from.RoundCount1;
   to.RoundCount2 = from.RoundCount2;
-  to.ScoreTable = from.ScoreTable;
   to.p1 = from.p1;
+}
+
+void copyPlayState(Game& to, const Game& from, bool withHands) {
+  to.game = from.game;
+  if (withHands) {
+    to.Player1 = from.Player1;
+    to.Player2 = from.Player2;
+    to.Player02 = from.Player02;
+  }
+  copyCounters(to, from);
+  to.SoundFolder = from.SoundFolder;
+  to.ScoreTable = from.ScoreTable;
   to.p2 = from.p2;
 }
 
+// Sets a copy back after player 1's play was tried on it: that play writes
+// none of the computer's hand, its scratch, the scores or the sound folder.
+void undoPlayer1Trial(Game& trial, const Game& g) {
+  trial.game = g.game;
+  trial.Player1 = g.Player1;
+  copyCounters(trial, g);
+}
+
 // The game a trial plays on, kept from trial to trial: a whole copy the
-// first time and for another platform, afterwards only the play's state.
-Game& trialCopy(const Game& g) {
+// first time and for another platform, afterwards only the play's state
+// (without the hands when the caller writes them all).
+Game& trialCopy(const Game& g, bool withHands = true) {
   thread_local std::optional<Game> trial;
   if (trial && &trial->platform() == &g.platform()) {
-    copyPlayState(*trial, g);
+    copyPlayState(*trial, g, withHands);
   } else {
     trial.emplace(g);
   }
@@ -101,8 +118,11 @@ Game& trialCopy(const Game& g) {
 int greedyPosition(const Game& g, const std::vector<int>& positions) {
   int best = 0;
   long long bestTaken = 0;
+  Game& trial = trialCopy(g);
   for (const int k : positions) {
-    Game& trial = trialCopy(g);
+    if (k != positions.front()) {
+      undoPlayer1Trial(trial, g);
+    }
     H1_player1(trial, k);
     if (numberOf(trial.txt_qorza(1).Text) > numberOf(g.txt_qorza(1).Text)) {
       return k;
@@ -122,16 +142,28 @@ int greedyPosition(const Game& g, const std::vector<int>& positions) {
 // The seats exchanged: player 1's hand becomes the computer's (face in
 // Player02, back in Player2) and player 2's hand the one it may read.
 Game& mirrored(const Game& g, int level) {
-  Game& m = trialCopy(g);
+  Game& m = trialCopy(g, false);
   for (int i = 1; i <= 6; ++i) {
-    const CardSlot mine = g.Player1(i);
-    CardSlot theirs = g.Player2(i);
-    theirs.Picture = g.Player02(i).Picture;
-    m.Player1(i) = theirs;
-    m.Player2(i) = mine;
-    m.Player2(i).Picture = g.STANSARD.Picture;
-    m.Player02(i).Picture = mine.Picture;
-    m.Player02(i).Visible = mine.Visible;
+    const CardSlot& mine = g.Player1(i);
+    const CardSlot& theirs = g.Player2(i);
+    CardSlot& toMine = m.Player1(i);
+    toMine.Picture = g.Player02(i).Picture;
+    toMine.Tag = theirs.Tag;
+    toMine.ToolTipText = theirs.ToolTipText;
+    toMine.Visible = theirs.Visible;
+    toMine.Enabled = theirs.Enabled;
+    CardSlot& toTheirs = m.Player2(i);
+    toTheirs.Picture = g.STANSARD.Picture;
+    toTheirs.Tag = mine.Tag;
+    toTheirs.ToolTipText = mine.ToolTipText;
+    toTheirs.Visible = mine.Visible;
+    toTheirs.Enabled = mine.Enabled;
+    CardSlot& toFace = m.Player02(i);
+    toFace.Picture = mine.Picture;
+    toFace.Tag = g.Player02(i).Tag;
+    toFace.ToolTipText = g.Player02(i).ToolTipText;
+    toFace.Visible = mine.Visible;
+    toFace.Enabled = g.Player02(i).Enabled;
   }
   m.SkillLevel = level;
   return m;
