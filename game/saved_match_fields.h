@@ -130,6 +130,8 @@ void settingFields(A& a, G& g) {
   a.integer("SkillLevel", g.SkillLevel, {1, 3});
   a.integer("DelayMs", g.DelayMs, {0, 60000});
   a.flag("SoundOn", g.SoundOn);
+  a.text("winningPointsText", g.winningPointsText);
+  a.back("chosenBack", g.chosenBack);
   a.integer("CardImgNext1", g.CardImgNext1, {1, 11});
   a.integer("CardImgNext2", g.CardImgNext2, {1, 11});
   a.integer("QorzaImgNext1", g.QorzaImgNext1, {1, 6});

@@ -10,8 +10,7 @@ namespace qorza {
 
 namespace {
 
-// The desktop of a trial: nothing is heard, shown or waited for. The
-// further-options settings are those of the game's own desktop.
+// The desktop of a trial: nothing is heard, shown or waited for.
 class QuietPlatform final : public Platform {
  public:
   void doEvents() override {}
@@ -19,10 +18,6 @@ class QuietPlatform final : public Platform {
   void playSound(const std::string& /*path*/) override {}
   bool runNewGameDialog(Game& /*game*/) override { return false; }
   void showResults(Game& /*game*/) override {}
-  std::string targetText() override { return source->targetText(); }
-  Picture chosenBack() override { return source->chosenBack(); }
-
-  Platform* source = nullptr;
 };
 
 // Copies what one play reads. The library, the stock, the deck order, the
@@ -92,7 +87,6 @@ Game& playTrial(const Game& g) {
     trial.emplace(g, quiet);
     copiedFrom = &g.platform();
   }
-  quiet.source = &g.platform();
   return *trial;
 }
 

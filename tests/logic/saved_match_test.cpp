@@ -32,12 +32,12 @@ struct Table {
 
   Table(int deckSize, int handSize, int level, const std::string& target) {
     platform.recordSounds = true;
-    platform.target = target;
     Form_Load(game, "./");
     applyStartupDefaults(game);
     game.DelayMs = 0;
     game.SkillLevel = level;
     applyNewGameOptions(game, {deckSize == 44, handSize == 6, "sim"});
+    game.winningPointsText = target;
   }
   Table() : Table(52, 6, 2, "101") {}
 
@@ -117,7 +117,7 @@ TEST(SavedMatch, ALoadedMatchPlaysOnAsTheSavedOneWouldHave) {
       SCOPED_TRACE(sim::strategyName(p.strategy) + " level " + std::to_string(p.level) + " " +
                    std::to_string(p.deckSize) + "/" + std::to_string(p.handSize) + ", turn " +
                    std::to_string(from));
-      Table resumed(52, 6, 2, "41");  // the text brings its own options
+      Table resumed(52, 6, 2, "101");  // the text brings its own options
       std::string error;
       ASSERT_TRUE(loadMatch(resumed.game, saveMatch(steps[from].before), &error)) << error;
       std::mt19937_64 strategyRng = steps[from].strategyRng;
@@ -283,6 +283,8 @@ TEST(SavedMatchDamage, ValuesTheGameCannotHoldAreRefused) {
       {"/frm_results/NewestRow", 400},
       {"/frm_results/Grid1/0", json::array({json::array({"a", false})})},
       {"/rng/state", "1 2 3"},
+      {"/chosenBack", "heart_5"},
+      {"/winningPointsText", 101},
       {"/Player1/0", json::array({"heart_5", "5", "", true})},
   };
   for (const auto& [pointer, value] : spoilt) {

@@ -50,6 +50,8 @@ class ScriptSession {
   void click(const ScriptLine& line);
   void key(const ScriptLine& line);
   void p1(const ScriptLine& line);
+  void save(const ScriptLine& line);
+  void load(const ScriptLine& line);
   void dump();
 
   std::unique_ptr<HeadlessPlatform> ownPlatform_;
