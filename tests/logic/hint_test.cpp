@@ -100,8 +100,14 @@ void eachPosition(Check check) {
 
 TEST(Hint, NamesTheCardTheLevel3RulesPlayFromPlayer1sSeat) {
   int positions = 0;
+  int notFirst = 0;  // positions where the rules pass over the first card
   eachPosition([&](const Game& g, CountingPlatform&) {
     const int hint = hintPosition(g);
+    bool shownBefore = false;
+    for (int k = 1; k < hint; ++k) {
+      shownBefore = shownBefore || g.Player1(k).Visible;
+    }
+    notFirst += shownBefore ? 1 : 0;
     ASSERT_GE(hint, 1);
     ASSERT_TRUE(g.Player1(hint).Visible);
     EXPECT_EQ(hint, mirroredLevel3Choice(g));
@@ -111,6 +117,7 @@ TEST(Hint, NamesTheCardTheLevel3RulesPlayFromPlayer1sSeat) {
     ++positions;
   });
   EXPECT_GT(positions, 400);
+  EXPECT_GT(notFirst, positions / 4);
 }
 
 TEST(Hint, LeavesTheGameAndItsDesktopAlone) {
