@@ -141,7 +141,6 @@ class Writer {
     });
   }
 
-  void stringList(const char* key, const std::vector<std::string>& items) { out[key] = items; }
   void grid(const char* key, const std::vector<std::vector<ResultsCell>>& rows) {
     json array = json::array();
     for (const auto& row : rows) {

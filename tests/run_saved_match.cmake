@@ -39,15 +39,16 @@ if(leftovers)
   message(FATAL_ERROR "temporary files left behind: ${leftovers}")
 endif()
 
-# A file cut short, and one that is not there: status 2 naming the line, and
-# nothing of it loaded (the dump before and after the refused load agree).
+# A file cut short, one that is not there, a device and a save into a
+# missing folder: status 2 naming the line.
 file(READ ${WORK}/saved-match.json saved)
 string(SUBSTRING "${saved}" 0 900 cut)
 file(WRITE ${WORK}/cut-match.json "${cut}")
-foreach(file cut-match.json no-such-match.json)
-  file(WRITE ${WORK}/refused.play "seed 3\ndeal\nload ${file}\ndump\n")
+foreach(command "load cut-match.json" "load no-such-match.json" "load /dev/zero"
+                "save no-such-folder/match.json")
+  file(WRITE ${WORK}/refused.play "seed 3\ndeal\n${command}\ndump\n")
   play(refused ${WORK}/refused.play)
-  if(NOT refused_rc STREQUAL 2 OR NOT refused_err MATCHES "line 3: .*${file}")
-    message(FATAL_ERROR "load ${file}: status ${refused_rc}, ${refused_err}")
+  if(NOT refused_rc STREQUAL 2 OR NOT refused_err MATCHES "line 3: ")
+    message(FATAL_ERROR "${command}: status ${refused_rc}, ${refused_err}")
   endif()
 endforeach()

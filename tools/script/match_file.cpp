@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -16,6 +17,8 @@
 namespace qorza::script {
 
 namespace {
+
+constexpr std::uintmax_t kLargestFile = 4 << 20;
 
 [[noreturn]] void cannot(const std::string& what, const std::string& path, int error) {
   throw ScriptError("cannot " + what + " " + path + ": " + std::strerror(error));
@@ -64,6 +67,17 @@ void writeFileWhole(const std::string& path, const std::string& text) {
 }
 
 std::string readFileWhole(const std::string& path) {
+  // Only a regular file of a sensible size: not a device that never ends.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    if (error) {
+      cannot("read", path, error.value());
+    }
+    throw ScriptError("cannot read " + path + ": not a regular file");
+  }
+  if (std::filesystem::file_size(path, error) > kLargestFile) {
+    throw ScriptError("cannot read " + path + ": larger than a saved match can be");
+  }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     cannot("read", path, errno);

@@ -285,11 +285,17 @@ std::string fileArgument(const ScriptLine& line) {
 }  // namespace
 
 void ScriptSession::save(const ScriptLine& line) {
+  if (!fileCommands) {
+    throw ScriptError("'save' is off in this run");
+  }
   writeFileWhole(fileArgument(line), saveMatch(game_));
 }
 
 // The match in the file replaces the game's whole, or nothing changes.
 void ScriptSession::load(const ScriptLine& line) {
+  if (!fileCommands) {
+    throw ScriptError("'load' is off in this run");
+  }
   const std::string path = fileArgument(line);
   std::string error;
   if (!loadMatch(game_, readFileWhole(path), &error)) {
