@@ -452,6 +452,10 @@ bool loadMatch(Game& game, std::string_view text, std::string* error) {
     if (error != nullptr) {
       *error = f.what();
     }
+  } catch (const std::exception&) {  // no memory for it, say
+    if (error != nullptr) {
+      *error = "unreadable";
+    }
   }
   return false;
 }
