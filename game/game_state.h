@@ -40,6 +40,8 @@ struct Label {
 
 struct Game {
   explicit Game(Platform& platform);
+  // A copy of other that reaches the desktop through platform instead.
+  Game(const Game& other, Platform& platform) : Game(other) { platform_ = &platform; }
 
   Platform& platform() const { return *platform_; }
 
@@ -89,6 +91,11 @@ struct Game {
   int SkillLevel = 2;
   int DelayMs = 300;
   bool SoundOn = true;
+  // The winning points as the further options hold them: the scoring reads
+  // the text's leading number whenever it needs the target.
+  std::string winningPointsText = "101";
+  // The card back the further options' last OK confirmed.
+  Picture chosenBack = kDeckBack;
   std::string SoundFolder;
   int CardImgNext1 = 1;
   int CardImgNext2 = 1;

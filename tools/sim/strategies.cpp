@@ -1,14 +1,13 @@
 #include "tools/sim/strategies.h"
 
 #include <array>
-#include <optional>
 #include <vector>
 
 #include "game/card_values.h"
+#include "game/flow/hint.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "rules/player1/player1_play.h"
-#include "rules/player2/player2_play.h"
 #include "tools/sim/sim_platform.h"
 
 namespace qorza::sim {
@@ -47,78 +46,12 @@ int lowestNonJack(const Game& g, const std::vector<int>& positions) {
   return best;
 }
 
-// Copies what one play reads. The library, the stock, the deck order, the
-// results and the random numbers belong to dealing and scoring a deal, which
-// no single play reaches; the strips, Qorza displays, labels and names are
-// only written by a play (a strip place or display is chosen by the copied
-// counters), and so is game1, the computer's copy of the table, which its
-// turn fills before reading. A trial leaves all of these as they were. The
-// hands are left out when the caller writes them itself.
-// The counters, settings and player 1's scratch of the state a play reads.
-void copyCounters(Game& to, const Game& from) {
-  to.TXT_CARD = from.TXT_CARD;
-  to.TXT_POINT = from.TXT_POINT;
-  to.txt_qorza = from.txt_qorza;
-  to.TXT_NAME = from.TXT_NAME;
-  to.Activated = from.Activated;
-  to.KeyPreview = from.KeyPreview;
-  to.MNU_RESULTS_Enabled = from.MNU_RESULTS_Enabled;
-  to.DeckSize = from.DeckSize;
-  to.HandSize = from.HandSize;
-  to.DealtCount = from.DealtCount;
-  to.TurnInHand = from.TurnInHand;
-  to.SkillLevel = from.SkillLevel;
-  to.DelayMs = from.DelayMs;
-  to.SoundOn = from.SoundOn;
-  to.CardImgNext1 = from.CardImgNext1;
-  to.CardImgNext2 = from.CardImgNext2;
-  to.QorzaImgNext1 = from.QorzaImgNext1;
-  to.QorzaImgNext2 = from.QorzaImgNext2;
-  to.RoundCount1 = from.RoundCount1;
-  to.RoundCount2 = from.RoundCount2;
-  to.p1 = from.p1;
-}
-
-void copyPlayState(Game& to, const Game& from, bool withHands) {
-  to.game = from.game;
-  if (withHands) {
-    to.Player1 = from.Player1;
-    to.Player2 = from.Player2;
-    to.Player02 = from.Player02;
-  }
-  copyCounters(to, from);
-  to.SoundFolder = from.SoundFolder;
-  to.ScoreTable = from.ScoreTable;
-  to.p2 = from.p2;
-}
-
-// Sets a copy back after player 1's play was tried on it: that play writes
-// none of the computer's hand, its scratch, the scores or the sound folder.
-void undoPlayer1Trial(Game& trial, const Game& g) {
-  trial.game = g.game;
-  trial.Player1 = g.Player1;
-  copyCounters(trial, g);
-}
-
-// The game a trial plays on, kept from trial to trial: a whole copy the
-// first time and for another platform, afterwards only the play's state
-// (without the hands when the caller writes them all).
-Game& trialCopy(const Game& g, bool withHands = true) {
-  thread_local std::optional<Game> trial;
-  if (trial && &trial->platform() == &g.platform()) {
-    copyPlayState(*trial, g, withHands);
-  } else {
-    trial.emplace(g);
-  }
-  return *trial;
-}
-
 // Tries every card with player 1's own rules: a Qorza first, then the most
 // cards taken (the first on a tie), then the lowest card that is not a Jack.
 int greedyPosition(const Game& g, const std::vector<int>& positions) {
   int best = 0;
   long long bestTaken = 0;
-  Game& trial = trialCopy(g);
+  Game& trial = playTrial(g);
   for (const int k : positions) {
     if (k != positions.front()) {
       undoPlayer1Trial(trial, g);
@@ -137,48 +70,6 @@ int greedyPosition(const Game& g, const std::vector<int>& positions) {
     }
   }
   return best != 0 ? best : lowestNonJack(g, positions);
-}
-
-// The seats exchanged: player 1's hand becomes the computer's (face in
-// Player02, back in Player2) and player 2's hand the one it may read.
-Game& mirrored(const Game& g, int level) {
-  Game& m = trialCopy(g, false);
-  for (int i = 1; i <= 6; ++i) {
-    const CardSlot& mine = g.Player1(i);
-    const CardSlot& theirs = g.Player2(i);
-    CardSlot& toMine = m.Player1(i);
-    toMine.Picture = g.Player02(i).Picture;
-    toMine.Tag = theirs.Tag;
-    toMine.ToolTipText = theirs.ToolTipText;
-    toMine.Visible = theirs.Visible;
-    toMine.Enabled = theirs.Enabled;
-    CardSlot& toTheirs = m.Player2(i);
-    toTheirs.Picture = g.STANSARD.Picture;
-    toTheirs.Tag = mine.Tag;
-    toTheirs.ToolTipText = mine.ToolTipText;
-    toTheirs.Visible = mine.Visible;
-    toTheirs.Enabled = mine.Enabled;
-    CardSlot& toFace = m.Player02(i);
-    toFace.Picture = mine.Picture;
-    toFace.Tag = g.Player02(i).Tag;
-    toFace.ToolTipText = g.Player02(i).ToolTipText;
-    toFace.Visible = mine.Visible;
-    toFace.Enabled = g.Player02(i).Enabled;
-  }
-  m.SkillLevel = level;
-  return m;
-}
-
-// The position the computer's rules would play from player 1's seat.
-int computerRulesPosition(const Game& g, int level, const std::vector<int>& positions) {
-  Game& m = mirrored(g, level);
-  H2_player2(m, 1);
-  for (const int k : positions) {
-    if (!m.Player2(k).Visible) {
-      return k;
-    }
-  }
-  return positions.front();
 }
 
 }  // namespace
@@ -206,11 +97,11 @@ int choosePosition(Strategy s, const Game& g, SimPlatform& platform, std::mt1993
     case Strategy::Greedy:
       return greedyPosition(g, positions);
     case Strategy::Level1:
-      return computerRulesPosition(g, 1, positions);
+      return computerRulesPosition(g, 1);
     case Strategy::Level2:
-      return computerRulesPosition(g, 2, positions);
+      return computerRulesPosition(g, 2);
     case Strategy::Level3:
-      return computerRulesPosition(g, 3, positions);
+      return hintPosition(g);
   }
   return positions.front();
 }
