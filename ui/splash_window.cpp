@@ -52,6 +52,19 @@ const Caption kCaptions[] = {
     {10, "الإصدار 1.0", {2880, 5280, 900, 210}, kWhite, "MS Serif", 8.25, false},
 };
 
+// The installed fonts that stand for the caption's design family, named
+// directly: the font database then never searches for the missing design
+// name nor works out fallbacks for it (most of the splash's start-up cost).
+QFont captionFont(const Caption& c) {
+  const QString design = QString::fromLatin1(c.family);
+  const QStringList installed = QFont::substitutes(design);
+  QFont font;
+  font.setFamilies(installed.isEmpty() ? QStringList{design} : installed);
+  font.setPointSizeF(c.points);
+  font.setBold(c.bold);
+  return font;
+}
+
 QPixmap backdrop() {
   loadSplashPicture();
   const qreal ratio = qGuiApp->devicePixelRatio();
@@ -105,9 +118,7 @@ void SplashWindow::buildLabels() {
   for (const Caption& c : kCaptions) {
     auto* label = new QLabel(QString::fromUtf8(c.text), this);
     label->setObjectName(QStringLiteral("Label1_%1").arg(c.index));
-    QFont font(QString::fromLatin1(c.family));
-    font.setPointSizeF(c.points);
-    font.setBold(c.bold);
+    const QFont font = captionFont(c);
     label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, c.colour);
