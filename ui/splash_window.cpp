@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -52,14 +54,25 @@ const Caption kCaptions[] = {
     {10, "الإصدار 1.0", {2880, 5280, 900, 210}, kWhite, "MS Serif", 8.25, false},
 };
 
-// The installed fonts that stand for the caption's design family, named
-// directly: the font database then never searches for the missing design
+// A design family that is not installed is asked for by the fonts that
+// stand in for it: the font database then never searches for the missing
 // name nor works out fallbacks for it (most of the splash's start-up cost).
+// Each family is looked up once.
+QStringList familiesFor(const QString& design) {
+  static QHash<QString, QStringList> known;
+  auto found = known.constFind(design);
+  if (found == known.constEnd()) {
+    const QStringList standIns = QFont::substitutes(design);
+    found = known.insert(design, standIns.isEmpty() || QFontDatabase::hasFamily(design)
+                                     ? QStringList{design}
+                                     : standIns);
+  }
+  return found.value();
+}
+
 QFont captionFont(const Caption& c) {
-  const QString design = QString::fromLatin1(c.family);
-  const QStringList installed = QFont::substitutes(design);
   QFont font;
-  font.setFamilies(installed.isEmpty() ? QStringList{design} : installed);
+  font.setFamilies(familiesFor(QString::fromLatin1(c.family)));
   font.setPointSizeF(c.points);
   font.setBold(c.bold);
   return font;
