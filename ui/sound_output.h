@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound output the player loads at its first sound: the multimedia
-// libraries live in the module qorza-sound beside the program, so that they
-// are not loaded at start.
+// libraries live in the module modules/qorza-sound beside the program, so
+// that they are not loaded at start.
 #pragma once
 
 #include <QString>

@@ -25,11 +25,13 @@ bool SoundPlayer::recordOnlyFromEnvironment() {
   return platform.startsWith(QLatin1String("offscreen"));
 }
 
-// The module beside the program, loaded once; none when it cannot load.
+// The module in modules/ beside the program, loaded once; none when it
+// cannot load.
 SoundOutput* SoundPlayer::output() {
   if (!outputTried_) {
     outputTried_ = true;
-    QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/qorza-sound"));
+    QLibrary module(QCoreApplication::applicationDirPath() +
+                    QStringLiteral("/modules/qorza-sound"));
     auto create = reinterpret_cast<CreateSoundOutput>(module.resolve(kCreateSoundOutput));
     if (create != nullptr) {
       output_.reset(create());  // the module stays loaded: QLibrary never unloads by itself
