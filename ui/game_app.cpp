@@ -10,7 +10,6 @@
 #include "game/further_options.h"
 #include "ui/new_game_dialog.h"
 #include "ui/splash_window.h"
-#include "ui/sub_option_dialog.h"
 #include "ui/table_window.h"
 
 namespace qorza {
@@ -43,7 +42,6 @@ GameApp::GameApp() : game_(platform_) {
   }
   // Until a back is confirmed the table shows the dialog's first design.
   game_.chosenBack = backPictureOf(kBackIndexes.front());
-  subOptions_ = std::make_unique<SubOptionDialog>(game_);
   platform_.onNewGameDialog = [this](NewGameDialog&) {
     closeSplash();
     if (quitAtNewGameDialog_) {
@@ -60,7 +58,6 @@ GameApp::~GameApp() {
   qApp->removeEventFilter(this);
   delete splash_.data();
   table_.reset();
-  subOptions_.reset();
 }
 
 void GameApp::start() {
@@ -73,7 +70,7 @@ void GameApp::handOff() {
     return;
   }
   applyStartupDefaults(game_);
-  table_ = std::make_unique<TableWindow>(game_, platform_, subOptions_.get());
+  table_ = std::make_unique<TableWindow>(game_, platform_);
   table_->show();
 }
 

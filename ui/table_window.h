@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QAction;
 
@@ -26,8 +27,7 @@ class TableWindow : public QMainWindow {
  public:
   // Runs the window's load: start values and the sound folder beside the
   // executable.
-  TableWindow(Game& game, QtPlatform& platform, SubOptionDialog* subOptions,
-              QWidget* parent = nullptr);
+  TableWindow(Game& game, QtPlatform& platform, QWidget* parent = nullptr);
   ~TableWindow() override;
 
   TableView* view() const { return view_; }
@@ -68,10 +68,12 @@ class TableWindow : public QMainWindow {
   void updateMenuState();
   void showAbout();
   void showHelp();
+  SubOptionDialog& furtherOptions();
 
   Game& game_;
   QtPlatform& platform_;
-  SubOptionDialog* subOptions_;
+  // Built when first opened (not at start), then hidden between openings.
+  std::unique_ptr<SubOptionDialog> subOptions_;
   TableView* view_;
   HelpWindow* help_ = nullptr;
   bool activating_ = false;
