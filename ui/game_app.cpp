@@ -57,6 +57,7 @@ GameApp::GameApp() : game_(platform_) {
 }
 
 GameApp::~GameApp() {
+  saveAtExit();
   qApp->removeEventFilter(this);
   delete splash_.data();
   table_.reset();
@@ -74,7 +75,24 @@ void GameApp::handOff() {
   }
   applyStartupDefaults(game_);
   table_ = std::make_unique<TableWindow>(game_, platform_, subOptions_.get());
+  memory_.load();
+  memory_.restoreSettings();
+  table_->setMemory(&memory_);
+  table_->beforeStartQuestions = [this] { closeSplash(); };
+  if (!memory_.settings().geometry.isEmpty()) {
+    table_->centreAtStart = !table_->restoreGeometry(memory_.settings().geometry);
+  }
   table_->show();
+}
+
+void GameApp::saveAtExit() {
+  // Nothing is written before the table has started a match or offered
+  // the saved one: a start cut short leaves the files as they were.
+  if (!table_ || !game_.Activated || table_->turnRunning()) {
+    return;
+  }
+  memory_.saveSettings(table_->saveGeometry());
+  memory_.saveProgress();
 }
 
 void GameApp::closeSplash() {
