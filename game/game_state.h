@@ -28,6 +28,8 @@ struct Label {
 
 struct Game {
   explicit Game(Platform& platform);
+  // A copy of other that reaches the desktop through platform instead.
+  Game(const Game& other, Platform& platform) : Game(other) { platform_ = &platform; }
 
   Platform& platform() const { return *platform_; }
 

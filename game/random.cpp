@@ -1,6 +1,8 @@
 #include "game/random.h"
 
 #include <chrono>
+#include <locale>
+#include <sstream>
 
 namespace qorza {
 
@@ -19,6 +21,26 @@ void Random::fixSeed(std::uint64_t seed) {
 float Random::next() {
   // 24 random bits give every float of the form k / 2^24, never 1.
   return static_cast<float>(engine_() >> 40) * (1.0f / 16777216.0f);
+}
+
+std::string Random::state() const {
+  std::ostringstream out;
+  out.imbue(std::locale::classic());
+  out << engine_;
+  return out.str();
+}
+
+bool Random::restore(std::string_view state, bool seedFixed) {
+  std::istringstream in{std::string(state)};
+  in.imbue(std::locale::classic());
+  std::mt19937_64 engine;
+  in >> engine;
+  if (in.fail() || !(in >> std::ws).eof()) {
+    return false;
+  }
+  engine_ = engine;
+  fixed_ = seedFixed;
+  return true;
 }
 
 }  // namespace qorza

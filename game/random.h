@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
+#include <string_view>
 
 namespace qorza {
 
@@ -16,6 +18,12 @@ class Random {
   bool seedIsFixed() const { return fixed_; }
   // The next value in [0, 1).
   float next();
+
+  // The generator's whole state as text, so that a saved match draws on as
+  // it would have. restore() takes such text and the fixed-seed flag; on
+  // text that is no state it returns false and changes nothing.
+  std::string state() const;
+  bool restore(std::string_view state, bool seedFixed);
 
  private:
   std::mt19937_64 engine_{std::random_device{}()};

@@ -23,7 +23,7 @@ enum class ResultsShowing { DealEnd, MenuCommand };
 void resultsCommand1_Click(Game& game, ResultsShowing showing = ResultsShowing::DealEnd);
 
 // The target read from the further-options window's winning-points text.
-double matchTarget(Game& game);
+double matchTarget(const Game& game);
 
 // Loads the results window if it is not loaded (headings, deal numbers).
 void loadResultsWindow(Game& game);

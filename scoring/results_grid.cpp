@@ -63,7 +63,7 @@ void writeDealRow(Game& g, int deal) {
   g.frm_results.NewestRow = deal;
 }
 
-bool matchIsOver(Game& g) {
+bool matchIsOver(const Game& g) {
   const double target = matchTarget(g);
   return g.ScoreTable(1) > target || g.ScoreTable(2) > target;
 }

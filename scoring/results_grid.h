@@ -17,7 +17,7 @@ inline constexpr const char* kLossVerdict = "لقد خسرت مع الأسف ح�
 void writeDealRow(Game& game, int deal);
 
 // True when either score is strictly above the target.
-bool matchIsOver(Game& game);
+bool matchIsOver(const Game& game);
 
 // Shows the verdict and paints the winner's column yellow in every deal row;
 // player 1 wins equal scores.

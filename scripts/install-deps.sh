@@ -11,10 +11,10 @@ set -euo pipefail
 run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libxkbcommon-dev libgl-dev
-  qt6-translations-l10n qt6-qpa-plugins fonts-noto-core
+  qt6-translations-l10n qt6-qpa-plugins fonts-noto-core nlohmann-json3-dev
 )
 test_packages=(
-  nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick xdotool sox python3
   desktop-file-utils appstream lintian
   clang libclang-rt-14-dev llvm locales

@@ -1,13 +1,12 @@
 #include "tools/sim/strategies.h"
 
 #include <array>
-#include <optional>
 #include <vector>
 
+#include "game/flow/hint.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "rules/player1/player1_play.h"
-#include "rules/player2/player2_play.h"
 #include "tools/sim/sim_platform.h"
 
 namespace qorza::sim {
@@ -46,62 +45,13 @@ int lowestNonJack(const Game& g, const std::vector<int>& positions) {
   return best;
 }
 
-// Copies what one play reads. The library, the stock, the deck order, the
-// results and the random numbers belong to dealing and scoring a deal, which
-// no single play reaches; the strips, Qorza displays, labels and names are
-// only written by a play (a strip place or display is chosen by the copied
-// counters). A trial leaves all of these as they were.
-void copyPlayState(Game& to, const Game& from) {
-  to.game = from.game;
-  to.game1 = from.game1;
-  to.Player1 = from.Player1;
-  to.Player2 = from.Player2;
-  to.Player02 = from.Player02;
-  to.TXT_CARD = from.TXT_CARD;
-  to.TXT_POINT = from.TXT_POINT;
-  to.txt_qorza = from.txt_qorza;
-  to.TXT_NAME = from.TXT_NAME;
-  to.Activated = from.Activated;
-  to.KeyPreview = from.KeyPreview;
-  to.MNU_RESULTS_Enabled = from.MNU_RESULTS_Enabled;
-  to.DeckSize = from.DeckSize;
-  to.HandSize = from.HandSize;
-  to.DealtCount = from.DealtCount;
-  to.TurnInHand = from.TurnInHand;
-  to.SkillLevel = from.SkillLevel;
-  to.DelayMs = from.DelayMs;
-  to.SoundOn = from.SoundOn;
-  to.SoundFolder = from.SoundFolder;
-  to.CardImgNext1 = from.CardImgNext1;
-  to.CardImgNext2 = from.CardImgNext2;
-  to.QorzaImgNext1 = from.QorzaImgNext1;
-  to.QorzaImgNext2 = from.QorzaImgNext2;
-  to.RoundCount1 = from.RoundCount1;
-  to.RoundCount2 = from.RoundCount2;
-  to.ScoreTable = from.ScoreTable;
-  to.p1 = from.p1;
-  to.p2 = from.p2;
-}
-
-// The game a trial plays on, kept from trial to trial: a whole copy the
-// first time and for another platform, afterwards only the play's state.
-Game& trialCopy(const Game& g) {
-  thread_local std::optional<Game> trial;
-  if (trial && &trial->platform() == &g.platform()) {
-    copyPlayState(*trial, g);
-  } else {
-    trial.emplace(g);
-  }
-  return *trial;
-}
-
 // Tries every card with player 1's own rules: a Qorza first, then the most
 // cards taken (the first on a tie), then the lowest card that is not a Jack.
 int greedyPosition(const Game& g, const std::vector<int>& positions) {
   int best = 0;
   long long bestTaken = 0;
   for (const int k : positions) {
-    Game& trial = trialCopy(g);
+    Game& trial = playTrial(g);
     H1_player1(trial, k);
     if (numberOf(trial.txt_qorza(1).Text) > numberOf(g.txt_qorza(1).Text)) {
       return k;
@@ -116,36 +66,6 @@ int greedyPosition(const Game& g, const std::vector<int>& positions) {
     }
   }
   return best != 0 ? best : lowestNonJack(g, positions);
-}
-
-// The seats exchanged: player 1's hand becomes the computer's (face in
-// Player02, back in Player2) and player 2's hand the one it may read.
-Game& mirrored(const Game& g, int level) {
-  Game& m = trialCopy(g);
-  for (int i = 1; i <= 6; ++i) {
-    const CardSlot mine = g.Player1(i);
-    CardSlot theirs = g.Player2(i);
-    theirs.Picture = g.Player02(i).Picture;
-    m.Player1(i) = theirs;
-    m.Player2(i) = mine;
-    m.Player2(i).Picture = g.STANSARD.Picture;
-    m.Player02(i).Picture = mine.Picture;
-    m.Player02(i).Visible = mine.Visible;
-  }
-  m.SkillLevel = level;
-  return m;
-}
-
-// The position the computer's rules would play from player 1's seat.
-int computerRulesPosition(const Game& g, int level, const std::vector<int>& positions) {
-  Game& m = mirrored(g, level);
-  H2_player2(m, 1);
-  for (const int k : positions) {
-    if (!m.Player2(k).Visible) {
-      return k;
-    }
-  }
-  return positions.front();
 }
 
 }  // namespace
@@ -173,11 +93,11 @@ int choosePosition(Strategy s, const Game& g, SimPlatform& platform, std::mt1993
     case Strategy::Greedy:
       return greedyPosition(g, positions);
     case Strategy::Level1:
-      return computerRulesPosition(g, 1, positions);
+      return computerRulesPosition(g, 1);
     case Strategy::Level2:
-      return computerRulesPosition(g, 2, positions);
+      return computerRulesPosition(g, 2);
     case Strategy::Level3:
-      return computerRulesPosition(g, 3, positions);
+      return hintPosition(g);
   }
   return positions.front();
 }

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The hint: the card the computer's own rules would play from player 1's
+// seat. The rules run on a copy of the game with the two hands exchanged, on
+// a quiet desktop (no sound, no pause, no window), so the game itself is
+// never touched. The simulator's computer-rules players use the same choice.
+#pragma once
+
+namespace qorza {
+
+struct Game;
+
+// The hand position (1..6) of player 1's card that the computer's rules at
+// level 1..3 would play from player 1's seat: player 1's cards sit in the
+// computer's hand, and the computer's cards become the hand that levels 2
+// and 3 may read. 0 when player 1 holds no card.
+int computerRulesPosition(const Game& game, int level);
+
+// The hint's card: the level-3 choice (computerRulesPosition at level 3).
+int hintPosition(const Game& game);
+
+// A copy of game's play state on the quiet desktop, for trying a play. The
+// copy is kept from call to call (on this thread) and only what a play reads
+// is copied again, so that trials stay cheap; the next call overwrites it.
+Game& playTrial(const Game& game);
+
+}  // namespace qorza
