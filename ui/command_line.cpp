@@ -19,7 +19,7 @@ namespace qorza {
 
 namespace {
 
-constexpr const char* kOwnOptions[] = {"-h",        "--help",  "-?",     "-v",
+constexpr const char* kOwnOptions[] = {"-h",        "--help",  "-?",     "--help-all", "-v",
                                        "--version", "--stats", "--json", "--forget"};
 
 QTextStream& out() {
@@ -119,7 +119,7 @@ int answerCommandLine(const QStringList& arguments) {
     err().flush();
     return 2;
   }
-  if (parser.isSet(QStringLiteral("help"))) {
+  if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
     parser.showHelp(0);
   }
   if (parser.isSet(QStringLiteral("version"))) {

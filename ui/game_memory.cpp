@@ -65,7 +65,7 @@ void GameMemory::saveProgress() {
     return;  // never touch a saved match the player has not been asked about
   }
   matchSettled_ = true;
-  if (!game_.Activated || matchIsOver(game_)) {
+  if (!game_.Activated || matchUnplayed(game_)) {
     QFile::remove(savedMatchPath());
     return;
   }

@@ -41,7 +41,8 @@ class GameMemory {
   void discardSavedMatch();
 
   // After a completed turn or command: the match in progress and the
-  // statistics are written; a finished match leaves no saved match.
+  // statistics are written; a match with no turn played yet (a finished
+  // match is followed at once by such a one) leaves no saved match.
   void saveProgress();
   // On each OK and at exit: the settings, with the table window's place.
   void saveSettings(const QByteArray& geometry);

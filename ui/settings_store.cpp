@@ -16,7 +16,8 @@ namespace qorza {
 
 namespace {
 
-QSettings::Format kFormat = QSettings::IniFormat;
+// On Linux the native format is an INI file, "qorza.conf".
+const QSettings::Format kFormat = QSettings::NativeFormat;
 
 std::unique_ptr<QSettings> openSettings() {
   return std::make_unique<QSettings>(kFormat, QSettings::UserScope, QStringLiteral("qorza"),
