@@ -21,7 +21,6 @@ SubOptionForm::SubOptionForm() {
   TXT_NAME(2) = kDefaultPlayer2Name;
   // Until a back is clicked and confirmed, the first design is the back.
   STANSARD.Picture = backPictureOf(kBackIndexes.front());
-  appliedBack = STANSARD.Picture;
 }
 
 void subOptionLoad(const Game& g, SubOptionForm& form) {
@@ -98,13 +97,13 @@ void CMD_OK_Click(Game& g, SubOptionForm& form) {
   g.lbl_n_player(2).Caption = "(PC)  " + g.PlayerName(2);
 
   // Face-down cards already on the table turn to the new back at once.
-  form.appliedBack = form.STANSARD.Picture;
-  g.img_latch(1).Picture = form.appliedBack;
-  g.img_latch(2).Picture = form.appliedBack;
+  g.chosenBack = form.STANSARD.Picture;
+  g.img_latch(1).Picture = g.chosenBack;
+  g.img_latch(2).Picture = g.chosenBack;
   for (int k = 1; k <= g.HandSize; ++k) {
-    g.Player2(k).Picture = form.appliedBack;
+    g.Player2(k).Picture = g.chosenBack;
   }
-  g.STANSARD.Picture = form.appliedBack;
+  g.STANSARD.Picture = g.chosenBack;
 
   // The delay goes through the seconds text, as the person read it.
   g.DelayMs = delayOfSecondsText(form.LBL_TIME);

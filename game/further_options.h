@@ -19,8 +19,8 @@ struct Game;
 inline constexpr std::array<int, 8> kBackIndexes{1, 2, 3, 4, 5, 7, 8, 11};
 Picture backPictureOf(int index);  // throws for an index not in kBackIndexes
 
-// What the dialog keeps while it is hidden. The winning points are not here:
-// the scoring reads them from the dialog's list box whenever it needs them.
+// What the dialog keeps while it is hidden. The winning points and the
+// confirmed back are the game's (Game::winningPointsText, Game::chosenBack).
 struct SubOptionForm {
   SubOptionForm();
 
@@ -30,7 +30,6 @@ struct SubOptionForm {
   std::string LBL_TIME = "0";             // the delay in seconds
   int PendingBack = 0;                    // the back picture last clicked
   int ChosenBack = 0;                     // the back confirmed by OK, 0 before
-  Picture appliedBack;                    // the back the table uses
 };
 
 // The window's load, run once: the preview from ChosenBack, the scroll bar
@@ -57,7 +56,7 @@ void HS_SPEED_Change(SubOptionForm& form, int value);
 void Image1_Click(SubOptionForm& form, int index);
 void Option1_Click(Game& game, SubOptionForm& form, int index);
 
-// OK: names, back and delay go to the game; the caller then hides the dialog.
+// OK: names, back (Game::chosenBack) and delay go to the game; the caller then hides the dialog.
 void CMD_OK_Click(Game& game, SubOptionForm& form);
 
 }  // namespace qorza

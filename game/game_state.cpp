@@ -64,7 +64,7 @@ void applyStartupDefaults(Game& g) {
   g.QorzaImgNext1 = 1;
   g.CardImgNext2 = 1;
   g.QorzaImgNext2 = 1;
-  g.STANSARD.Picture = g.platform().chosenBack();
+  g.STANSARD.Picture = g.chosenBack;
   // The small backs beside the taken-cards counters show the chosen back
   // from the first deal on, not only after the further options' OK.
   g.img_latch(1).Picture = g.STANSARD.Picture;

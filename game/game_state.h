@@ -79,6 +79,11 @@ struct Game {
   int SkillLevel = 2;
   int DelayMs = 300;
   bool SoundOn = true;
+  // The winning points as the further options hold them: the scoring reads
+  // the text's leading number whenever it needs the target.
+  std::string winningPointsText = "101";
+  // The card back the further options' last OK confirmed.
+  Picture chosenBack = kDeckBack;
   std::string SoundFolder;
   int CardImgNext1 = 1;
   int CardImgNext2 = 1;

@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "game/card_library.h"
-
 namespace qorza {
 
 struct Game;
@@ -32,11 +30,6 @@ class Platform {
   // Shows the results window (game.frm_results) modally and returns when it
   // has been dismissed, by its OK or its close box.
   virtual void showResults(Game& game) = 0;
-
-  // The further-options window's winning-points text ("101" by default).
-  virtual std::string targetText() = 0;
-  // The card back the further-options window currently shows.
-  virtual Picture chosenBack() = 0;
 };
 
 }  // namespace qorza

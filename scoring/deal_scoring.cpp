@@ -52,6 +52,6 @@ void MNU_RESULTS_Click(Game& g) {
   showResultsAndConfirm(g, ResultsShowing::MenuCommand);
 }
 
-double matchTarget(const Game& g) { return numberOf(g.platform().targetText()); }
+double matchTarget(const Game& g) { return numberOf(g.winningPointsText); }
 
 }  // namespace qorza

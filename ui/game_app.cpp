@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "game/further_options.h"
 #include "ui/new_game_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/sub_option_dialog.h"
@@ -40,10 +41,13 @@ GameApp::GameApp() : game_(platform_) {
   if (quitAfterFirstPaint_) {
     qApp->installEventFilter(this);
   }
-  // The further-options dialog is loaded silently: it holds the target and
-  // the chosen back from the start.
+  // Until a back is confirmed the table shows the dialog's first design.
+  game_.chosenBack = backPictureOf(kBackIndexes.front());
+  // The remembered back and winning points are the game's before the
+  // further-options dialog reads them; the rest follows the table's load.
+  memory_.load();
+  memory_.restoreSettings();
   subOptions_ = std::make_unique<SubOptionDialog>(game_);
-  platform_.setSubOptions(subOptions_.get());
   platform_.onNewGameDialog = [this](NewGameDialog&) {
     closeSplash();
     if (quitAtNewGameDialog_) {
@@ -75,7 +79,6 @@ void GameApp::handOff() {
   }
   applyStartupDefaults(game_);
   table_ = std::make_unique<TableWindow>(game_, platform_, subOptions_.get());
-  memory_.load();
   memory_.restoreSettings();
   table_->setMemory(&memory_);
   table_->beforeStartQuestions = [this] { closeSplash(); };

@@ -77,8 +77,6 @@ void GameMemory::saveProgress() {
 
 void GameMemory::saveSettings(const QByteArray& geometry) {
   RememberedSettings now = settingsOf(game_);
-  now.back = settings_.back;
-  now.target = settings_.target;
   now.geometry = geometry.isEmpty() ? settings_.geometry : geometry;
   settings_ = now;
   if (!qorza::saveSettings(settings_)) {

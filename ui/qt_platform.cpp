@@ -8,7 +8,6 @@
 #include "game/game_state.h"
 #include "ui/new_game_dialog.h"
 #include "ui/results_window.h"
-#include "ui/sub_option_dialog.h"
 
 namespace qorza {
 
@@ -18,7 +17,6 @@ QtPlatform::~QtPlatform() { delete results_.data(); }
 
 void QtPlatform::setTable(QWidget* table) { table_ = table; }
 void QtPlatform::setDialogParent(QWidget* parent) { dialogParent_ = parent; }
-void QtPlatform::setSubOptions(SubOptionDialog* dialog) { subOptions_ = dialog; }
 
 void QtPlatform::doEvents() {
   if (ending_) {
@@ -94,11 +92,5 @@ void QtPlatform::showResults(Game& game) {
     table_->update();
   }
 }
-
-std::string QtPlatform::targetText() {
-  return subOptions_ ? subOptions_->targetText().toStdString() : std::string("101");
-}
-
-Picture QtPlatform::chosenBack() { return subOptions_ ? subOptions_->chosenBack() : kDeckBack; }
 
 }  // namespace qorza

@@ -16,7 +16,6 @@ namespace qorza {
 
 class NewGameDialog;
 class ResultsWindow;
-class SubOptionDialog;
 
 class QtPlatform : public Platform {
  public:
@@ -28,14 +27,11 @@ class QtPlatform : public Platform {
   void playSound(const std::string& path) override;
   bool runNewGameDialog(Game& game) override;
   void showResults(Game& game) override;
-  std::string targetText() override;
-  Picture chosenBack() override;
 
   // The table that repaints while the game pauses; the parent of the modal
-  // windows; the further-options dialog that holds the target and the back.
+  // windows.
   void setTable(QWidget* table);
   void setDialogParent(QWidget* parent);
-  void setSubOptions(SubOptionDialog* dialog);
 
   // The program is ending: pauses return at once, no more windows open, so
   // a turn cut short by the exit finishes without waiting for anything.
@@ -55,7 +51,6 @@ class QtPlatform : public Platform {
   SoundPlayer sound_;
   QPointer<QWidget> table_;
   QPointer<QWidget> dialogParent_;
-  QPointer<SubOptionDialog> subOptions_;
   QPointer<ResultsWindow> results_;
   bool ending_ = false;
   QList<QEventLoop*> pauses_;  // the pauses running now, innermost last

@@ -63,9 +63,10 @@ bool readText(const QSettings& s, const char* key, QString* out) {
   return true;
 }
 
-bool isBack(int index) {
-  return index == 0 ||
-         std::find(kBackIndexes.begin(), kBackIndexes.end(), index) != kBackIndexes.end();
+bool isBack(const QString& back) {
+  return back.isEmpty() || std::any_of(kBackIndexes.begin(), kBackIndexes.end(), [&](int i) {
+           return back == QString::fromStdString(backPictureOf(i));
+         });
 }
 
 bool isTarget(const QString& text) {
@@ -75,16 +76,14 @@ bool isTarget(const QString& text) {
 std::optional<RememberedSettings> readAll(const QSettings& s) {
   RememberedSettings r;
   int version = kSettingsVersion;
-  int sound = -1;
   const bool ok =
       readNumber(s, "version", 1, kSettingsVersion, &version) &&
       readText(s, "names/player1", &r.player1Name) &&
       readText(s, "names/player2", &r.player2Name) && readNumber(s, "game/level", 1, 3, &r.level) &&
       readNumber(s, "game/handSize", 4, 6, &r.handSize) && r.handSize != 5 &&
       readNumber(s, "table/delayMs", 0, 3000, &r.delayMs) &&
-      readFlag(s, "table/sound", &r.soundOn) && readNumber(s, "table/back", 0, 99, &r.back) &&
+      readFlag(s, "table/sound", &r.soundOn) && readText(s, "table/back", &r.back) &&
       isBack(r.back) && readText(s, "game/target", &r.target) && isTarget(r.target);
-  (void)sound;
   if (!ok) {
     return std::nullopt;
   }
@@ -153,6 +152,8 @@ RememberedSettings settingsOf(const Game& game) {
   r.handSize = game.HandSize;
   r.delayMs = game.DelayMs;
   r.soundOn = game.SoundOn;
+  r.back = QString::fromStdString(game.chosenBack);
+  r.target = QString::fromStdString(game.winningPointsText);
   return r;
 }
 
@@ -167,6 +168,10 @@ void applySettings(Game& game, const RememberedSettings& r) {
   game.HandSize = r.handSize;
   game.DelayMs = r.delayMs;
   game.SoundOn = r.soundOn;
+  game.winningPointsText = std::to_string(*winningPointsOf(r.target.toStdU16String()));
+  if (!r.back.isEmpty()) {
+    game.chosenBack = r.back.toStdString();
+  }
 }
 
 }  // namespace qorza

@@ -22,7 +22,7 @@ struct RememberedSettings {
   int handSize = 6;
   int delayMs = 300;
   bool soundOn = true;
-  int back = 0;  // one of kBackIndexes, 0 for the default back
+  QString back;  // the confirmed back ("back-1" .. "back-8"), empty for none
   QString target = QStringLiteral("101");
   QByteArray geometry;  // QWidget::saveGeometry of the table window
 };

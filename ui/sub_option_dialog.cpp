@@ -219,11 +219,16 @@ void SubOptionDialog::buildTargetFrame() {
   for (const char* points : {"51", "101", "201", "301", "401", "501", "601"}) {
     Combo1_->addItem(QString::fromLatin1(points));
   }
-  Combo1_->setCurrentIndex(1);
+  target_ = QString::fromStdString(game_.winningPointsText);
+  Combo1_->setCurrentIndex(Combo1_->findText(target_));
+  Combo1_->setEditText(target_);
   Combo1_->setValidator(new WinningPointsValidator(target_, Combo1_));
+  // The game takes the winning points as they are typed, in ASCII digits,
+  // while the box holds a target of at least 1; OK is not needed.
   connect(Combo1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (isTarget(text)) {
       target_ = text;
+      game_.winningPointsText = std::to_string(*winningPoints(text));
     }
   });
   QPalette palette = Combo1_->palette();
@@ -272,18 +277,12 @@ void SubOptionDialog::onOk() {
   emit applied();
 }
 
-QString SubOptionDialog::targetText() const {
-  return QString::number(winningPoints(target_).value_or(0));
-}
-
 void SubOptionDialog::done(int result) {
   if (!isTarget(Combo1_->currentText())) {
     Combo1_->setEditText(target_);
   }
   QDialog::done(result);
 }
-
-Picture SubOptionDialog::chosenBack() const { return form_.appliedBack; }
 
 QPixmap SubOptionDialog::backPixmap(const Picture& back, QSize size) {
   loadDialogPictures();

@@ -1,5 +1,6 @@
 // The further-options dialog: names, card back, speed, level and the
-// winning points. It is created once at start and only hidden by its OK.
+// winning points. Its OK hides it; the controls keep their values. The
+// confirmed back and the winning points go to the game state.
 #pragma once
 
 #include <QDialog>
@@ -30,13 +31,6 @@ class SubOptionDialog : public QDialog {
 
   // The menu command: fills names and level from the game, shows modally.
   void openModal();
-
-  // The winning points the scoring reads, in ASCII digits ("101" by
-  // default): what the box holds while that is a target of at least 1, else
-  // the last target it held.
-  QString targetText() const;
-  // The card back the table uses: the one the last OK confirmed.
-  Picture chosenBack() const;
 
   // A back design ("back-1" .. "back-8") rendered at size, in logical pixels.
   static QPixmap backPixmap(const Picture& back, QSize size);

@@ -165,7 +165,7 @@ void FixOpeningJacks(Game& g) {
 }
 
 void mnu_new_Click(Game& g) {
-  g.STANSARD.Picture = g.platform().chosenBack();
+  g.STANSARD.Picture = g.chosenBack;
   resetTable(g);
   fillDeck(g);
   FixOpeningPairs(g);

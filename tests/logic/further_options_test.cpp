@@ -81,7 +81,7 @@ TEST_F(FurtherOptionsTest, DelayIsReadFromTheLabelText) {
 }
 
 TEST_F(FurtherOptionsTest, TheSmallBacksShowTheChosenBackFromTheStart) {
-  platform.back = "back-1";  // the dialog's first back, before any OK
+  game.chosenBack = "back-1";  // the dialog's first back, before any OK
   applyStartupDefaults(game);
   EXPECT_EQ(game.img_latch(1).Picture, "back-1");
   EXPECT_EQ(game.img_latch(2).Picture, "back-1");
@@ -100,7 +100,7 @@ TEST_F(FurtherOptionsTest, OnlyTheLastClickedBackIsApplied) {
   CMD_OK_Click(game, form);
 
   EXPECT_EQ(form.ChosenBack, 11);
-  EXPECT_EQ(form.appliedBack, "back-8");
+  EXPECT_EQ(game.chosenBack, "back-8");
   EXPECT_EQ(game.STANSARD.Picture, "back-8");
   EXPECT_EQ(game.img_latch(1).Picture, "back-8");
   EXPECT_EQ(game.img_latch(2).Picture, "back-8");
@@ -123,7 +123,7 @@ TEST_F(FurtherOptionsTest, UnconfirmedClickNeitherReachesTheTableNorTheLoad) {
   CMD_OK_Click(game, form);
   Image1_Click(form, 2);  // then the dialog is closed without OK
 
-  EXPECT_EQ(form.appliedBack, "back-4");
+  EXPECT_EQ(game.chosenBack, "back-4");
   EXPECT_EQ(game.STANSARD.Picture, "back-4");
 
   SubOptionForm reloaded = form;

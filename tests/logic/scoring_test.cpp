@@ -97,7 +97,7 @@ TEST_F(ScoringFixture, HalfPointsRoundToTheEvenNeighbour) {
 // Scores never wrap: a huge Qorza worth or the card bonus at the edge holds
 // the score at a billion.
 TEST_F(ScoringFixture, ScoresStopAtTheLimitInsteadOfWrapping) {
-  platform.target = "2000000000";  // no match end: the scores stay to be read
+  g.winningPointsText = "2000000000";  // no match end: the scores stay to be read
   g.ScoreTable(1) = 999999999;
   g.ScoreTable(2) = 5;
   endDeal({"0", "0", "30", "100000000000000000000", "0", "20"});
@@ -207,8 +207,8 @@ TEST_F(ScoringFixture, TheNextMatchStartsWithAnEmptyGrid) {
 TEST_F(ScoringFixture, ATargetThatIsNoNumberReadsZero) {
   for (const char* target : {"", "abc", "  "}) {
     FakePlatform p;
-    p.target = target;
     Game game{p};
+    game.winningPointsText = target;
     std::vector<bool> verdicts;
     p.onResults = [&](Game& shownGame) { verdicts.push_back(shownGame.frm_results.Label1Visible); };
     EXPECT_EQ(matchTarget(game), 0) << target;
@@ -220,7 +220,7 @@ TEST_F(ScoringFixture, ATargetThatIsNoNumberReadsZero) {
     EXPECT_EQ(verdicts, (std::vector<bool>{false, true})) << target;
     EXPECT_EQ(game.RoundCount1, 0) << target;
   }
-  platform.target = " 250 points";
+  g.winningPointsText = " 250 points";
   EXPECT_EQ(matchTarget(g), 250);
 }
 
@@ -329,7 +329,7 @@ TEST_F(ScoringFixture, ResultsCommandBeforeAnyDealShowsAnEmptyGrid) {
 
 TEST_F(ScoringFixture, ResultsCommandTellsAMatchEndedByALoweredTarget) {
   endDealWorth(90, 40);
-  platform.target = "51";
+  g.winningPointsText = "51";
   MNU_RESULTS_Click(g);
   EXPECT_TRUE(lastShown().Label1Visible);
   EXPECT_EQ(lastShown().Label1Caption, kWin);
@@ -339,7 +339,7 @@ TEST_F(ScoringFixture, ResultsCommandTellsAMatchEndedByALoweredTarget) {
 }
 
 TEST_F(ScoringFixture, ALongMatchGrowsTheGridARowPerDeal) {
-  platform.target = "601";
+  g.winningPointsText = "601";
   for (int deal = 1; deal <= 16; ++deal) {
     endDealWorth(10, 20);
   }

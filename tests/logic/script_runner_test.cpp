@@ -177,7 +177,7 @@ TEST(ScriptCards, HandTwoShowsTheBackAndKeepsTheFaceApart) {
   std::ostringstream out;
   ScriptSession s(out, "/snd/");
   Game& g = s.game();
-  s.platform().back = "back-3";
+  g.chosenBack = "back-3";
   s.execute(ScriptLine("deal"));  // takes the chosen back into STANSARD
   s.execute(ScriptLine("hand2 KH - AS"));
   EXPECT_EQ(g.Player2(1).Picture, "back-3");
@@ -234,7 +234,7 @@ TEST(ScriptSettings, SetWritesCountersNumbersNamesAndTarget) {
   EXPECT_EQ(g.TXT_POINT(2).Text, "12.5");
   EXPECT_EQ(g.TXT_NAME.Text, "");
   EXPECT_EQ(g.PlayerName(1), "Abu  Ali");
-  EXPECT_EQ(s.platform().targetText(), "51x");
+  EXPECT_EQ(g.winningPointsText, "51x");
   EXPECT_EQ(g.ScoreTable(2), -7);
   EXPECT_EQ(g.QorzaImgNext1, 6);
   EXPECT_FALSE(g.SoundOn);
@@ -248,7 +248,7 @@ TEST(ScriptSetup, StartsAsTheProgramDoes) {
   EXPECT_EQ(g.SkillLevel, 2);
   EXPECT_TRUE(g.SoundOn);
   EXPECT_EQ(g.SoundFolder, "/snd/");
-  EXPECT_EQ(s.platform().targetText(), "101");
+  EXPECT_EQ(g.winningPointsText, "101");
 }
 
 TEST(ScriptOptions, OptionsActLikeTheDialogsOk) {

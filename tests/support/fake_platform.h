@@ -31,8 +31,6 @@ class FakePlatform : public Platform {
       onResults(game);
     }
   }
-  std::string targetText() override { return target; }
-  Picture chosenBack() override { return back; }
 
   // Sound file names without the folder, in the order asked for.
   std::vector<std::string> soundFiles() const;
@@ -44,8 +42,6 @@ class FakePlatform : public Platform {
   std::optional<NewGameChoice> newGameAnswer = NewGameChoice{false, true, "Tester"};
   int resultsShown = 0;
   std::function<void(Game&)> onResults;
-  std::string target = "101";
-  Picture back = kDeckBack;
 };
 
 }  // namespace qorza::testing

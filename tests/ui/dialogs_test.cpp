@@ -27,7 +27,7 @@
 namespace qorza {
 namespace {
 
-// Only what the dialogs reach: the target comes from the dialog under test.
+// Only what the dialogs reach.
 class DialogPlatform : public Platform {
  public:
   void doEvents() override {}
@@ -35,10 +35,6 @@ class DialogPlatform : public Platform {
   void playSound(const std::string&) override {}
   bool runNewGameDialog(Game&) override { return false; }
   void showResults(Game&) override {}
-  std::string targetText() override { return dialog ? dialog->targetText().toStdString() : "101"; }
-  Picture chosenBack() override { return dialog ? dialog->chosenBack() : kDeckBack; }
-
-  SubOptionDialog* dialog = nullptr;
 };
 
 // Runs action on the modal window once it is up. Should the action leave
@@ -126,6 +122,9 @@ class DialogsTest : public QObject {
   void screenshots();
 
  private:
+  // The winning points the game holds, as the scoring reads them.
+  QString target() const { return QString::fromStdString(game->winningPointsText); }
+
   DialogPlatform platform;
   std::unique_ptr<Game> game;
   std::unique_ptr<SubOptionDialog> dialog;
@@ -134,7 +133,6 @@ class DialogsTest : public QObject {
 void DialogsTest::init() {
   game = std::make_unique<Game>(platform);
   dialog = std::make_unique<SubOptionDialog>(*game);
-  platform.dialog = dialog.get();
 }
 
 void DialogsTest::cleanup() {
@@ -143,7 +141,6 @@ void DialogsTest::cleanup() {
     modal->close();
     QApplication::processEvents();
   }
-  platform.dialog = nullptr;
   dialog.reset();
   game.reset();
 }
@@ -167,7 +164,6 @@ void DialogsTest::furtherOptionsShowsItsControls() {
     QVERIFY(!child<QLabel>(&d, QStringLiteral("Image1_%1").arg(k))->pixmap().isNull());
   }
   QVERIFY(child<QLabel>(&d, "Image1_1")->x() > child<QLabel>(&d, "Image1_3")->x());
-  QCOMPARE(d.chosenBack(), Picture("back-1"));
 
   auto* speed = child<QScrollBar>(&d, "HS_SPEED");
   QCOMPARE(speed->minimum(), 0);
@@ -243,7 +239,7 @@ void DialogsTest::okAppliesNamesLastBackAndSpeed() {
   QCOMPARE(game->STANSARD.Picture, Picture("back-7"));
   QCOMPARE(game->img_latch(2).Picture, Picture("back-7"));
   QCOMPARE(game->Player2(4).Picture, Picture("back-7"));
-  QCOMPARE(dialog->chosenBack(), Picture("back-7"));
+  QCOMPARE(game->chosenBack, Picture("back-7"));
 
   // Opened again, the dialog shows the level the game has now.
   game->SkillLevel = 1;
@@ -272,8 +268,8 @@ void DialogsTest::closeBoxAppliesNothingAndKeepsValues() {
   QCOMPARE(game->PlayerName(1), std::string(kDefaultPlayer1Name));
   QCOMPARE(game->DelayMs, 300);
   QCOMPARE(game->STANSARD.Picture, kDeckBack);
-  QCOMPARE(dialog->chosenBack(), Picture("back-1"));
-  QCOMPARE(dialog->targetText(), QStringLiteral("301"));
+  QCOMPARE(game->chosenBack, kDeckBack);
+  QCOMPARE(game->winningPointsText, std::string("301"));
   QCOMPARE(child<QScrollBar>(dialog.get(), "HS_SPEED")->value(), 0);
   QCOMPARE(child<QLabel>(dialog.get(), "LBL_TIME")->text(), QStringLiteral("0"));
 
@@ -284,7 +280,7 @@ void DialogsTest::closeBoxAppliesNothingAndKeepsValues() {
   dialog->openModal();
   QCOMPARE(game->DelayMs, 0);
   QCOMPARE(game->STANSARD.Picture, Picture("back-5"));
-  QCOMPARE(dialog->targetText(), QStringLiteral("301"));
+  QCOMPARE(target(), QStringLiteral("301"));
 }
 
 void DialogsTest::typedTargetIsWhatTheScoringReads() {
@@ -295,7 +291,7 @@ void DialogsTest::typedTargetIsWhatTheScoringReads() {
     QTest::mouseClick(child<QPushButton>(modal, "CMD_OK"), Qt::LeftButton);
   });
   dialog->openModal();
-  QCOMPARE(dialog->targetText(), QStringLiteral("250"));
+  QCOMPARE(target(), QStringLiteral("250"));
   QCOMPARE(matchTarget(*game), 250.0);
   QCOMPARE(child<QComboBox>(dialog.get(), "Combo1")->count(), 7);  // typing adds no item
 }
@@ -307,7 +303,7 @@ void DialogsTest::targetTakesDigitsOfEveryScriptOnly() {
     const auto typeOver = [&](const QString& keys) {
       edit->selectAll();
       typeText(edit, keys);
-      shown << edit->text() + QLatin1Char('=') + dialog->targetText();
+      shown << edit->text() + QLatin1Char('=') + target();
     };
     typeOver(QStringLiteral("٢٠٠"));           // Arabic-Indic
     typeOver(QStringLiteral("۳۵۰"));           // Extended Arabic-Indic
@@ -333,7 +329,7 @@ void DialogsTest::emptiedTargetGetsTheLastOneBack() {
     typeText(edit, QStringLiteral("٢٥٠"));
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    shown << edit->text() + QLatin1Char('=') + dialog->targetText();
+    shown << edit->text() + QLatin1Char('=') + target();
     // The focus moves on: the box shows the last target again.
     child<QLineEdit>(modal, "TXT_NAME_1")->setFocus();
     shown << edit->text();
@@ -341,7 +337,7 @@ void DialogsTest::emptiedTargetGetsTheLastOneBack() {
     edit->setFocus();
     edit->selectAll();
     typeText(edit, QStringLiteral("00"));
-    shown << edit->text() + QLatin1Char('=') + dialog->targetText();
+    shown << edit->text() + QLatin1Char('=') + target();
     QTest::keyClick(modal, Qt::Key_Escape);
   });
   dialog->openModal();
@@ -357,7 +353,7 @@ void DialogsTest::emptiedTargetGetsTheLastOneBack() {
   });
   dialog->openModal();
   QCOMPARE(child<QComboBox>(dialog.get(), "Combo1")->currentText(), QStringLiteral("٢٥٠"));
-  QCOMPARE(dialog->targetText(), QStringLiteral("250"));
+  QCOMPARE(target(), QStringLiteral("250"));
 }
 
 void DialogsTest::nameBoxSelectsAllOnFocus() {

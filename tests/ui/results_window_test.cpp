@@ -248,7 +248,7 @@ void ResultsWindowTest::closeBoxRunsWhatOkRuns() {
 }
 
 void ResultsWindowTest::longMatchScrollsToTheNewestDeal() {
-  platform_->target = "601";
+  game_->winningPointsText = "601";
   for (int deal = 1; deal <= 16; ++deal) {
     endDeal(10, 10, [](ResultsWindow&) {});
   }

@@ -23,9 +23,6 @@ class HeadlessPlatform : public Platform {
   // Keeps a copy of the window as shown; the logic runs its OK afterwards.
   void showResults(Game& game) override;
 
-  std::string targetText() override { return target; }
-  Picture chosenBack() override { return back; }
-
   // Sound file names (without folder) asked for since the last call.
   std::vector<std::string> takeSounds();
 
@@ -33,8 +30,6 @@ class HeadlessPlatform : public Platform {
   const std::optional<ResultsWindowModel>& lastResults() const { return lastResults_; }
 
   bool recordSounds = true;
-  std::string target = "101";
-  Picture back = kDeckBack;
 
  private:
   std::vector<std::string> sounds_;

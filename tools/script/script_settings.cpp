@@ -78,7 +78,7 @@ const std::map<std::string, TextRef>& textSettings() {
       {"TXT_NAME", [](Game& g, HeadlessPlatform&) -> std::string& { return g.TXT_NAME.Text; }},
       {"PlayerName1", [](Game& g, HeadlessPlatform&) -> std::string& { return g.PlayerName(1); }},
       {"PlayerName2", [](Game& g, HeadlessPlatform&) -> std::string& { return g.PlayerName(2); }},
-      {"target", [](Game&, HeadlessPlatform& p) -> std::string& { return p.target; }},
+      {"target", [](Game& g, HeadlessPlatform&) -> std::string& { return g.winningPointsText; }},
   };
   return settings;
 }

@@ -50,7 +50,7 @@ SelfPlay::SelfPlay(const Pairing& pairing, const std::string& target)
   game_.SoundOn = false;
   game_.SkillLevel = pairing.level;
   applyNewGameOptions(game_, {pairing.deckSize == 44, pairing.handSize == 6, "sim"});
-  platform_.target = target;
+  game_.winningPointsText = target;
   platform_.onEvents = [this] { checkpoint(); };
   platform_.onResults = [this](Game& g) { dealEnded(g); };
 }
@@ -82,7 +82,7 @@ void SelfPlay::newDealTrace(std::uint32_t seed) {
                 std::to_string(pairing_.handSize) + " " + std::to_string(pairing_.level),
             "set DelayMs 0",
             "set SoundOn 0",
-            "set target " + platform_.target,
+            "set target " + game_.winningPointsText,
             "seed " + std::to_string(seed),
             "deal"};
   game_.rng.fixSeed(seed);
