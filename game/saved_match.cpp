@@ -55,12 +55,14 @@ bool isRankTag(std::string_view tag) {
   return false;
 }
 
-// A face shows its own rank and marker; a back or an empty slot may carry a
-// card's rank and marker (the computer's hand shows the back over its card).
+// A face shows its own rank and marker, or none (the faces of the computer's
+// hand hold only the picture); a back or an empty slot may carry a card's
+// rank and marker (the computer's hand shows the back over its card).
 void checkCard(const std::string& where, const CardSlot& slot) {
   if (const auto face = faceOfPicture(slot.Picture)) {
     const CardSlot own = libraryCard(libraryIndex(face->suit, face->rank));
-    if (slot.Tag != own.Tag || slot.ToolTipText != own.ToolTipText) {
+    const bool pictureOnly = slot.Tag.empty() && slot.ToolTipText.empty();
+    if (!pictureOnly && (slot.Tag != own.Tag || slot.ToolTipText != own.ToolTipText)) {
       fault(where, "card " + slot.Picture + " with a wrong rank or marker");
     }
     return;
