@@ -75,7 +75,10 @@ bool isTarget(const QString& text) {
 
 std::optional<RememberedSettings> readAll(const QSettings& s) {
   RememberedSettings r;
-  int version = kSettingsVersion;
+  int version = 0;
+  if (!s.contains(QStringLiteral("version"))) {
+    return std::nullopt;  // every file this game writes says its version
+  }
   const bool ok =
       readNumber(s, "version", 1, kSettingsVersion, &version) &&
       readText(s, "names/player1", &r.player1Name) &&

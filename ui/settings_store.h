@@ -30,8 +30,9 @@ struct RememberedSettings {
 // The settings file's path.
 QString settingsFilePath();
 
-// Reads the settings; a damaged file (unreadable, not a settings file,
-// values of the wrong type or range, a newer version) is moved aside and
+// Reads the settings; a damaged file (unreadable, not a settings file or
+// without its version, values of the wrong type or range, a newer version)
+// is moved aside and
 // gives nothing. Missing settings give nothing too.
 FileState loadSettings(RememberedSettings* settings);
 

@@ -10,8 +10,7 @@ namespace qorza {
 
 namespace {
 
-// The desktop of a trial: nothing is heard, shown or waited for. The
-// further-options settings are those of the game's own desktop.
+// The desktop of a trial: nothing is heard, shown or waited for.
 class QuietPlatform final : public Platform {
  public:
   void doEvents() override {}
@@ -19,8 +18,6 @@ class QuietPlatform final : public Platform {
   void playSound(const std::string& /*path*/) override {}
   bool runNewGameDialog(Game& /*game*/) override { return false; }
   void showResults(Game& /*game*/) override {}
-  std::string targetText() override { return source->targetText(); }
-  Picture chosenBack() override { return source->chosenBack(); }
 
   Platform* source = nullptr;
 };

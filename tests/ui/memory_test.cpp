@@ -84,6 +84,8 @@ class MemoryTest : public QObject {
       game.HandSize = 4;
       game.DelayMs = 1500;
       game.SoundOn = false;
+      game.chosenBack = "back-3";
+      game.winningPointsText = "301";
       GameMemory memory(game);
       memory.saveSettings(QByteArray("where the window was"));
     }
@@ -99,6 +101,8 @@ class MemoryTest : public QObject {
     QCOMPARE(game.HandSize, 4);
     QCOMPARE(game.DelayMs, 1500);
     QCOMPARE(game.SoundOn, false);
+    QCOMPARE(game.chosenBack, std::string("back-3"));
+    QCOMPARE(game.winningPointsText, std::string("301"));
     QCOMPARE(memory.settings().geometry, QByteArray("where the window was"));
     // The new-game dialog opens with them; its variant still starts normal.
     NewGameDialog dialog(game);
@@ -184,14 +188,17 @@ class MemoryTest : public QObject {
 
   void damagedSettingsStartFreshWithABadCopy_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("level as text") << QByteArray("[game]\nlevel=hard\n");
-    QTest::newRow("level out of range") << QByteArray("[game]\nlevel=7\n");
-    QTest::newRow("hand of five") << QByteArray("[game]\nhandSize=5\n");
-    QTest::newRow("sound neither on nor off") << QByteArray("[table]\nsound=perhaps\n");
-    QTest::newRow("no such back") << QByteArray("[table]\nback=6\n");
-    QTest::newRow("target of letters") << QByteArray("[game]\ntarget=abc\n");
+    QTest::newRow("level as text") << QByteArray("version=1\n[game]\nlevel=hard\n");
+    QTest::newRow("level out of range") << QByteArray("version=1\n[game]\nlevel=7\n");
+    QTest::newRow("hand of five") << QByteArray("version=1\n[game]\nhandSize=5\n");
+    QTest::newRow("sound neither on nor off") << QByteArray("version=1\n[table]\nsound=perhaps\n");
+    QTest::newRow("no such back") << QByteArray("version=1\n[table]\nback=back-9\n");
+    QTest::newRow("target of letters") << QByteArray("version=1\n[game]\ntarget=abc\n");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("binary garbage") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10);
+    QTest::newRow("without its version") << QByteArray("[game]\nlevel=3\n");
     QTest::newRow("future version") << QByteArray("version=2\n");
-    QTest::newRow("name as a list") << QByteArray("[names]\nplayer1=a, b\n");
+    QTest::newRow("name as a list") << QByteArray("version=1\n[names]\nplayer1=a, b\n");
   }
 
   void damagedSettingsStartFreshWithABadCopy() {
@@ -207,6 +214,7 @@ class MemoryTest : public QObject {
     QCOMPARE(game.SkillLevel, 2);
     QCOMPARE(game.HandSize, 6);
     QCOMPARE(game.SoundOn, true);
+    QCOMPARE(game.winningPointsText, std::string("101"));
     QCOMPARE(readFile(settingsFilePath() + ".bad"), content);
     QVERIFY(!QFileInfo::exists(settingsFilePath()));
   }
