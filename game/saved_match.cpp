@@ -55,19 +55,21 @@ bool isRankTag(std::string_view tag) {
   return false;
 }
 
-// A face shows its own rank and marker, or none (the faces of the computer's
-// hand hold only the picture); a back or an empty slot may carry a card's
-// rank and marker (the computer's hand shows the back over its card).
-void checkCard(const std::string& where, const CardSlot& slot) {
-  if (const auto face = faceOfPicture(slot.Picture)) {
+// A face carries its own rank and marker or none (the faces of the
+// computer's hand carry none); a back or an empty slot may carry a card's
+// rank and marker (the computer's hand shows the back over its card). A
+// holder (img_swap) keeps a picture in passing beside whatever rank it held.
+void checkCard(const std::string& where, const CardSlot& slot, bool holder = false) {
+  const auto face = faceOfPicture(slot.Picture);
+  if (face && !holder) {
     const CardSlot own = libraryCard(libraryIndex(face->suit, face->rank));
-    const bool pictureOnly = slot.Tag.empty() && slot.ToolTipText.empty();
-    if (!pictureOnly && (slot.Tag != own.Tag || slot.ToolTipText != own.ToolTipText)) {
+    if ((!slot.Tag.empty() && slot.Tag != own.Tag) ||
+        (!slot.ToolTipText.empty() && slot.ToolTipText != own.ToolTipText)) {
       fault(where, "card " + slot.Picture + " with a wrong rank or marker");
     }
     return;
   }
-  if (!slot.Picture.empty() && !isBack(slot.Picture)) {
+  if (!face && !slot.Picture.empty() && !isBack(slot.Picture)) {
     fault(where, "no card picture");
   }
   if (!slot.Tag.empty() && !isRankTag(slot.Tag)) {
@@ -87,6 +89,7 @@ class Writer {
   void flag(const char* key, bool value) { out[key] = value; }
   void text(const char* key, const std::string& value) { out[key] = value; }
   void card(const char* key, const CardSlot& slot) { out[key] = cardJson(slot); }
+  void holder(const char* key, const CardSlot& slot) { card(key, slot); }
 
   template <typename T, int Lo, int Hi, typename Each>
   void list(const char* key, const SlotArray<T, Lo, Hi>& items, Each each) {
@@ -172,6 +175,7 @@ class Reader {
   void flag(const char* key, bool& value) { value = flagOf(at(key), path(key)); }
   void text(const char* key, std::string& value) { value = textOf(at(key), path(key)); }
   void card(const char* key, CardSlot& slot) { slot = cardOf(at(key), path(key)); }
+  void holder(const char* key, CardSlot& slot) { slot = cardOf(at(key), path(key), true); }
 
   template <typename T, int Lo, int Hi, typename Each>
   void list(const char* key, SlotArray<T, Lo, Hi>& items, Each each) {
@@ -340,14 +344,14 @@ class Reader {
     }
     return {j[0].get<std::string>(), j[1].get<bool>()};
   }
-  CardSlot cardOf(const json& j, const std::string& w) const {
+  static CardSlot cardOf(const json& j, const std::string& w, bool holder = false) {
     if (!j.is_array() || j.size() != 5 || !j[0].is_string() || !j[1].is_string() ||
         !j[2].is_string() || !j[3].is_boolean() || !j[4].is_boolean()) {
       fault(w, "not a card [picture, rank, marker, shown, enabled]");
     }
     CardSlot slot{j[0].get<std::string>(), j[1].get<std::string>(), j[2].get<std::string>(),
                   j[3].get<bool>(), j[4].get<bool>()};
-    checkCard(w, slot);
+    checkCard(w, slot, holder);
     return slot;
   }
 
@@ -374,6 +378,15 @@ void checkHeader(const json& doc) {
 
 // What the fields alone cannot say: counters that must agree.
 void checkTogether(const Game& g) {
+  if (g.DeckSize != 52 && g.DeckSize != 44) {
+    fault("DeckSize", "neither 52 nor 44 cards");
+  }
+  if (g.HandSize != 6 && g.HandSize != 4) {
+    fault("HandSize", "neither 6 nor 4 cards");
+  }
+  if (g.DeckSize == 44 && g.HandSize != 4) {
+    fault("HandSize", "a 44-card deck is dealt in hands of 4");
+  }
   if (g.DealtCount > g.DeckSize) {
     fault("DealtCount", "more cards dealt than the deck holds");
   }
@@ -410,6 +423,12 @@ std::string saveMatch(const Game& game) {
 
 bool loadMatch(Game& game, std::string_view text, std::string* error) {
   try {
+    // Text cut short (a full disk, a crash while writing) lacks the closing
+    // brace, and a check of the syntax alone is cheaper than a failed parse.
+    const auto end = text.find_last_not_of(" \t\r\n");
+    if (end == std::string_view::npos || text[end] != '}' || !json::accept(text)) {
+      throw LoadFault("not JSON text");
+    }
     const json doc = json::parse(text);
     checkHeader(doc);
     Game loaded(game);

@@ -99,7 +99,7 @@ void slotFields(A& a, G& g) {
   a.cards("Player2", g.Player2);
   a.cards("Player02", g.Player02);
   a.card("STANSARD", g.STANSARD);
-  a.card("img_swap", g.img_swap);
+  a.holder("img_swap", g.img_swap);
   a.cards("img_card1", g.img_card1);
   a.cards("img_card2", g.img_card2);
   a.cards("img_qorza1", g.img_qorza1);
@@ -121,7 +121,7 @@ void settingFields(A& a, G& g) {
   a.flag("Activated", g.Activated);
   a.flag("KeyPreview", g.KeyPreview);
   a.flag("MNU_RESULTS_Enabled", g.MNU_RESULTS_Enabled);
-  a.integer("DeckSize", g.DeckSize, {44, 52});
+  a.integer("DeckSize", g.DeckSize, {44, 52});  // and checked to be one of them
   a.integer("HandSize", g.HandSize, {4, 6});
   a.list("DeckOrder", g.DeckOrder, a.deckOrderItem());
   a.integer("DealtCount", g.DealtCount, {0, 52});
