@@ -10,7 +10,6 @@
 #include "game/further_options.h"
 #include "ui/new_game_dialog.h"
 #include "ui/splash_window.h"
-#include "ui/sub_option_dialog.h"
 #include "ui/table_window.h"
 
 namespace qorza {
@@ -43,11 +42,11 @@ GameApp::GameApp() : game_(platform_) {
   }
   // Until a back is confirmed the table shows the dialog's first design.
   game_.chosenBack = backPictureOf(kBackIndexes.front());
-  // The remembered back and winning points are the game's before the
-  // further-options dialog reads them; the rest follows the table's load.
+  // The remembered settings, the back and the winning points among them,
+  // are the game's before any window reads them; the table's load resets
+  // some, so they are restored again after it.
   memory_.load();
   memory_.restoreSettings();
-  subOptions_ = std::make_unique<SubOptionDialog>(game_);
   platform_.onNewGameDialog = [this](NewGameDialog&) {
     closeSplash();
     if (quitAtNewGameDialog_) {
@@ -65,7 +64,6 @@ GameApp::~GameApp() {
   qApp->removeEventFilter(this);
   delete splash_.data();
   table_.reset();
-  subOptions_.reset();
 }
 
 void GameApp::start() {
@@ -78,7 +76,7 @@ void GameApp::handOff() {
     return;
   }
   applyStartupDefaults(game_);
-  table_ = std::make_unique<TableWindow>(game_, platform_, subOptions_.get());
+  table_ = std::make_unique<TableWindow>(game_, platform_);
   memory_.restoreSettings();
   table_->setMemory(&memory_);
   table_->beforeStartQuestions = [this] { closeSplash(); };

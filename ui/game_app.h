@@ -16,7 +16,6 @@ namespace qorza {
 void startStartupClock();
 
 class SplashWindow;
-class SubOptionDialog;
 class TableWindow;
 
 class GameApp : public QObject {
@@ -47,7 +46,6 @@ class GameApp : public QObject {
   QtPlatform platform_;
   Game game_;
   GameMemory memory_{game_};
-  std::unique_ptr<SubOptionDialog> subOptions_;
   std::unique_ptr<TableWindow> table_;
   QPointer<SplashWindow> splash_;
   bool quitAfterFirstPaint_ = false;

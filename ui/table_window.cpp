@@ -39,9 +39,8 @@ QAction* addCommand(QMenu* menu, const QString& caption, const QKeySequence& sho
 
 }  // namespace
 
-TableWindow::TableWindow(Game& game, QtPlatform& platform, SubOptionDialog* subOptions,
-                         QWidget* parent)
-    : QMainWindow(parent), game_(game), platform_(platform), subOptions_(subOptions) {
+TableWindow::TableWindow(Game& game, QtPlatform& platform, QWidget* parent)
+    : QMainWindow(parent), game_(game), platform_(platform) {
   Form_Load(game_, (QCoreApplication::applicationDirPath() + "/").toStdString());
   setWindowTitle(kCaption);
   setPalette(windowPalette(kMenuFace, Qt::black));  // the menu bar as designed, any theme
@@ -50,9 +49,6 @@ TableWindow::TableWindow(Game& game, QtPlatform& platform, SubOptionDialog* subO
   buildMenu();
   platform_.setTable(view_);
   platform_.setDialogParent(this);
-  if (subOptions_) {
-    connect(subOptions_, &SubOptionDialog::applied, view_, &TableView::tableChanged);
-  }
   endProgram = [this] {
     platform_.setEnding();
     QCoreApplication::exit(0);
@@ -96,13 +92,8 @@ void TableWindow::buildMenu() {
       mnu_new_real_Click(game_);
     });
   });
-  connect(optionsAction_, &QAction::triggered, this, [this] {
-    runCommand([this] {
-      if (subOptions_) {
-        subOptions_->openModal();
-      }
-    });
-  });
+  connect(optionsAction_, &QAction::triggered, this,
+          [this] { runCommand([this] { furtherOptions().openModal(); }); });
   connect(soundAction_, &QAction::triggered, this, [this] {
     game_.SoundOn = !game_.SoundOn;
     soundAction_->setChecked(game_.SoundOn);
@@ -118,6 +109,14 @@ void TableWindow::buildMenu() {
           [this] { runCommand([this] { showHelp(); }); });
   connect(aboutAction_, &QAction::triggered, this, [this] { runCommand([this] { showAbout(); }); });
   connect(view_, &TableView::handCardClicked, this, &TableWindow::playHandCard);
+}
+
+SubOptionDialog& TableWindow::furtherOptions() {
+  if (!subOptions_) {
+    subOptions_ = std::make_unique<SubOptionDialog>(game_);
+    connect(subOptions_.get(), &SubOptionDialog::applied, view_, &TableView::tableChanged);
+  }
+  return *subOptions_;
 }
 
 void TableWindow::updateMenuState() {

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QAction;
 
@@ -27,8 +28,7 @@ class TableWindow : public QMainWindow {
  public:
   // Runs the window's load: start values and the sound folder beside the
   // executable.
-  TableWindow(Game& game, QtPlatform& platform, SubOptionDialog* subOptions,
-              QWidget* parent = nullptr);
+  TableWindow(Game& game, QtPlatform& platform, QWidget* parent = nullptr);
   ~TableWindow() override;
 
   TableView* view() const { return view_; }
@@ -90,10 +90,12 @@ class TableWindow : public QMainWindow {
   bool offerSavedMatch();
   void showNotices();
   void rememberSettings();
+  SubOptionDialog& furtherOptions();
 
   Game& game_;
   QtPlatform& platform_;
-  SubOptionDialog* subOptions_;
+  // Built when first opened (not at start), then hidden between openings.
+  std::unique_ptr<SubOptionDialog> subOptions_;
   TableView* view_;
   HelpWindow* help_ = nullptr;
   GameMemory* memory_ = nullptr;

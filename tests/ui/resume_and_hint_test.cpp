@@ -73,7 +73,7 @@ class ResumeAndHintTest : public QObject {
     game = std::make_unique<Game>(*platform);
     memory = std::make_unique<GameMemory>(*game);
     memory->load();
-    window = std::make_unique<TableWindow>(*game, *platform, nullptr);
+    window = std::make_unique<TableWindow>(*game, *platform);
     window->endProgram = [this] { platform->setEnding(); };
     window->abandonStart = window->endProgram;
     platform->onNewGameDialog = [this](NewGameDialog&) { ++newGameDialogs; };

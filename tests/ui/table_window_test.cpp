@@ -64,7 +64,7 @@ class TableWindowTest : public QObject {
   // of known cards: player 1 holds spades A..6 (six cards) or A..4.
   void openDealtWindow(bool sixCards, bool homsi = false) {
     game->Activated = true;
-    window = std::make_unique<TableWindow>(*game, *platform, nullptr);
+    window = std::make_unique<TableWindow>(*game, *platform);
     window->endProgram = [this] {
       ++endCalls;
       platform->setEnding();
@@ -296,7 +296,7 @@ class TableWindowTest : public QObject {
   }
 
   void firstActivationShowsTheDialogThenDeals() {
-    window = std::make_unique<TableWindow>(*game, *platform, nullptr);
+    window = std::make_unique<TableWindow>(*game, *platform);
     bool dialogSeen = false;
     answerModal([&](QWidget* modal) {
       auto* dialog = qobject_cast<NewGameDialog*>(modal);
@@ -321,7 +321,7 @@ class TableWindowTest : public QObject {
   }
 
   void closingTheFirstDialogEndsTheProgram() {
-    window = std::make_unique<TableWindow>(*game, *platform, nullptr);
+    window = std::make_unique<TableWindow>(*game, *platform);
     window->endProgram = [this] {
       ++endCalls;
       platform->setEnding();
