@@ -79,14 +79,14 @@ std::optional<RememberedSettings> readAll(const QSettings& s) {
   if (!s.contains(QStringLiteral("version"))) {
     return std::nullopt;  // every file this game writes says its version
   }
-  const bool ok =
-      readNumber(s, "version", 1, kSettingsVersion, &version) &&
-      readText(s, "names/player1", &r.player1Name) &&
-      readText(s, "names/player2", &r.player2Name) && readNumber(s, "game/level", 1, 3, &r.level) &&
-      readNumber(s, "game/handSize", 4, 6, &r.handSize) && r.handSize != 5 &&
-      readNumber(s, "table/delayMs", 0, 3000, &r.delayMs) &&
-      readFlag(s, "table/sound", &r.soundOn) && readText(s, "table/back", &r.back) &&
-      isBack(r.back) && readText(s, "game/target", &r.target) && isTarget(r.target);
+  const bool ok = readNumber(s, "version", 1, kSettingsVersion, &version) &&
+                  readText(s, "names/player1", &r.player1Name) &&
+                  readText(s, "names/player2", &r.player2Name) &&
+                  readNumber(s, "game/level", 1, 3, &r.level) &&
+                  readNumber(s, "game/handSize", 4, 6, &r.handSize) && r.handSize != 5 &&
+                  readNumber(s, "table/delayMs", 0, 3000, &r.delayMs) &&
+                  readFlag(s, "table/sound", &r.soundOn) && readText(s, "table/back", &r.back) &&
+                  isBack(r.back) && readText(s, "game/target", &r.target) && isTarget(r.target);
   if (!ok) {
     return std::nullopt;
   }

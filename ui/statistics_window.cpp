@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
+#include <utility>
 
 #include "ui/game_style.h"
 

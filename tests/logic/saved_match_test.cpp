@@ -32,7 +32,7 @@ struct Table {
 
   Table(int deckSize, int handSize, int level, const std::string& target) {
     platform.recordSounds = true;
-    platform.target = target;
+    game.winningPointsText = target;
     Form_Load(game, "./");
     applyStartupDefaults(game);
     game.DelayMs = 0;

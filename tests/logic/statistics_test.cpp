@@ -41,7 +41,7 @@ struct StatisticsOverMatches : ::testing::Test {
   void SetUp() override {
     g.DelayMs = 0;
     g.rng.fixSeed(11);
-    platform.target = "40";  // short matches
+    g.winningPointsText = "40";  // short matches
     platform.onResults = [this](Game& game) {
       recorder.resultsShowing(game);
       if (game.RoundCount1 > seen.deals) {

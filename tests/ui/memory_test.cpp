@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "game/flow/deal.h"
+#include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
 #include "ui/app_files.h"
@@ -195,7 +196,10 @@ class MemoryTest : public QObject {
     QTest::newRow("no such back") << QByteArray("version=1\n[table]\nback=back-9\n");
     QTest::newRow("target of letters") << QByteArray("version=1\n[game]\ntarget=abc\n");
     QTest::newRow("empty") << QByteArray();
-    QTest::newRow("binary garbage") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10);
+    QTest::newRow("binary garbage") << QByteArray(
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0",
+        10);
     QTest::newRow("without its version") << QByteArray("[game]\nlevel=3\n");
     QTest::newRow("future version") << QByteArray("version=2\n");
     QTest::newRow("name as a list") << QByteArray("version=1\n[names]\nplayer1=a, b\n");
@@ -247,13 +251,20 @@ class MemoryTest : public QObject {
     Game game(platform);
     game.Activated = true;
     QVERIFY(applyNewGameOptions(game, NewGameChoice{false, true, "Tester"}));
+    game.DelayMs = 0;
+    mnu_new_Click(game);
     GameMemory memory(game);
     QStringList warnings;
     memory.onWriteFailure = [&](const QString& line) { warnings << line; };
     memory.statistics()[VariantKey{}].hintsUsed = 1;
-    memory.saveStatistics();
-    memory.saveStatistics();
+    // Turn after turn the match and the statistics fail to save: one line.
+    for (int k = 1; k <= 3; ++k) {
+      Player1_Click(game, k);
+      memory.saveProgress();
+    }
+    memory.saveSettings({});
     QCOMPARE(warnings, QStringList{QString::fromUtf8(kWriteFailedWarning)});
+    QCOMPARE(game.TurnInHand, 3);
   }
 };
 
