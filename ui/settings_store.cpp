@@ -16,12 +16,11 @@ namespace qorza {
 
 namespace {
 
-// On Linux the native format is an INI file, "qorza.conf".
-const QSettings::Format kFormat = QSettings::NativeFormat;
-
+// The file of the organisation and application "qorza" under the XDG config
+// folder, looked up afresh each time (QSettings keeps the folder it saw
+// first); on Linux the native format is an INI file.
 std::unique_ptr<QSettings> openSettings() {
-  return std::make_unique<QSettings>(kFormat, QSettings::UserScope, QStringLiteral("qorza"),
-                                     QStringLiteral("qorza"));
+  return std::make_unique<QSettings>(settingsPath(), QSettings::NativeFormat);
 }
 
 // A whole number stored under key within [low, high]; missing keys keep
@@ -100,7 +99,7 @@ std::optional<RememberedSettings> readAll(const QSettings& s) {
 
 }  // namespace
 
-QString settingsFilePath() { return openSettings()->fileName(); }
+QString settingsFilePath() { return settingsPath(); }
 
 FileState loadSettings(RememberedSettings* settings) {
   *settings = {};
