@@ -40,6 +40,10 @@ const char* const kFigureCaptions[] = {
     "عدد مرات Qorza",     "أطول سلسلة فوز",    "التلميحات المستعملة",
 };
 constexpr int kFigureCount = 9;
+constexpr int kRowHeight = 22;
+constexpr int kGridTop = 44;
+constexpr int kGridHeight = kRowHeight * (kFigureCount + 1) + 2;  // the headings, the frame
+constexpr int kButtonsTop = kGridTop + kGridHeight + 10;
 
 QString figure(const VariantStatistics& s, int row) {
   switch (row) {
@@ -81,7 +85,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSizeF(8.25);
   setFont(font);
-  setFixedSize(420, 300);
+  setFixedSize(420, kButtonsTop + 42);
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
   setPalette(windowPalette(kWindowGrey, Qt::black));
   setAutoFillBackground(true);
@@ -97,10 +101,10 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
   buildGrid();
 
   reset_->setObjectName(QStringLiteral("Reset"));
-  reset_->setGeometry(232, 258, 176, 30);
+  reset_->setGeometry(232, kButtonsTop, 176, 30);
   connect(reset_, &QPushButton::clicked, this, [this] { confirmReset(); });
   ok_->setObjectName(QStringLiteral("OK"));
-  ok_->setGeometry(12, 258, 176, 30);
+  ok_->setGeometry(12, kButtonsTop, 176, 30);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   fill();
@@ -108,7 +112,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
 
 void StatisticsWindow::buildGrid() {
   grid_->setObjectName(QStringLiteral("Grid1"));
-  grid_->setGeometry(12, 44, 396, 204);
+  grid_->setGeometry(12, kGridTop, 396, kGridHeight);
   grid_->setRowCount(kFigureCount);
   grid_->setColumnCount(3);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -125,18 +129,19 @@ void StatisticsWindow::buildGrid() {
       " border: none; border-left: 1px solid gray; border-bottom: 1px solid gray;"
       " padding: 0px 4px; }";
   for (QHeaderView* header : {grid_->horizontalHeader(), grid_->verticalHeader()}) {
+    header->setMinimumSectionSize(1);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setHighlightSections(false);
     header->setStyleSheet(heading);
   }
-  grid_->verticalHeader()->setDefaultSectionSize(20);
+  grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
   grid_->verticalHeader()->setFixedWidth(120);
-  grid_->horizontalHeader()->setFixedHeight(22);
+  grid_->horizontalHeader()->setFixedHeight(kRowHeight);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   grid_->verticalHeader()->setDefaultAlignment(Qt::AlignVCenter | Qt::AlignRight);
   for (int c = 0; c < 3; ++c) {
     grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(kLevelCaptions[c])));
-    grid_->setColumnWidth(c, 90);
+    grid_->setColumnWidth(c, 91);
   }
   for (int r = 0; r < kFigureCount; ++r) {
     grid_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::fromUtf8(kFigureCaptions[r])));
