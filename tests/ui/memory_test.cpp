@@ -2,9 +2,14 @@
 // What the game remembers, in a temporary XDG folder: settings that survive
 // a restart, statistics and saved-match files, damaged files of every kind
 // moved aside without a crash, a folder that refuses writes, file modes.
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,9 +25,7 @@
 #include "ui/qt_platform.h"
 #include "ui/settings_store.h"
 #include "ui/statistics_file.h"
-
-#include <QLineEdit>
-#include <QRadioButton>
+#include "ui/sub_option_dialog.h"
 
 using namespace qorza;
 
@@ -112,6 +115,12 @@ class MemoryTest : public QObject {
     QVERIFY(dialog.fourCardsOption()->isChecked());
     QVERIFY(dialog.levelOption(3)->isChecked());
     QVERIFY(dialog.normalOption()->isChecked());
+    // So does the further-options dialog; its OK keeps the remembered back.
+    SubOptionDialog options(game);
+    QCOMPARE(options.findChild<QScrollBar*>("HS_SPEED")->value(), 1500);
+    QCOMPARE(options.findChild<QComboBox*>("Combo1")->currentText(), QStringLiteral("301"));
+    options.findChild<QPushButton*>("CMD_OK")->click();
+    QCOMPARE(game.chosenBack, std::string("back-3"));
   }
 
   void filesAreTheOwnersOnly() {
