@@ -90,6 +90,7 @@ class Writer {
   void text(const char* key, const std::string& value) { out[key] = value; }
   void card(const char* key, const CardSlot& slot) { out[key] = cardJson(slot); }
   void holder(const char* key, const CardSlot& slot) { card(key, slot); }
+  void back(const char* key, const Picture& picture) { out[key] = picture; }
 
   template <typename T, int Lo, int Hi, typename Each>
   void list(const char* key, const SlotArray<T, Lo, Hi>& items, Each each) {
@@ -140,7 +141,6 @@ class Writer {
     });
   }
 
-  void stringList(const char* key, const std::vector<std::string>& items) { out[key] = items; }
   void grid(const char* key, const std::vector<std::vector<ResultsCell>>& rows) {
     json array = json::array();
     for (const auto& row : rows) {
@@ -176,6 +176,13 @@ class Reader {
   void text(const char* key, std::string& value) { value = textOf(at(key), path(key)); }
   void card(const char* key, CardSlot& slot) { slot = cardOf(at(key), path(key)); }
   void holder(const char* key, CardSlot& slot) { slot = cardOf(at(key), path(key), true); }
+  void back(const char* key, Picture& picture) {
+    Picture read = textOf(at(key), path(key));
+    if (!isBack(read)) {
+      fault(path(key), "no card back");
+    }
+    picture = std::move(read);
+  }
 
   template <typename T, int Lo, int Hi, typename Each>
   void list(const char* key, SlotArray<T, Lo, Hi>& items, Each each) {
@@ -444,6 +451,10 @@ bool loadMatch(Game& game, std::string_view text, std::string* error) {
   } catch (const LoadFault& f) {
     if (error != nullptr) {
       *error = f.what();
+    }
+  } catch (const std::exception&) {  // no memory for it, say
+    if (error != nullptr) {
+      *error = "unreadable";
     }
   }
   return false;

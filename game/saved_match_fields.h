@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/game_state.h"
+#include "game/numbers.h"
 
 namespace qorza {
 
@@ -14,11 +15,11 @@ struct Range {
 
 namespace saved {
 
-inline constexpr Range kAnyCount{0, 1000000};
-inline constexpr Range kTableSlot{0, 10};   // a table or hand position; 0 for none
-inline constexpr Range kCardValue{0, 13};   // a rank; 0 for none
-inline constexpr Range kSmallCount{0, 52};  // cards counted in one play
-inline constexpr Range kScore{-2000000000, 2000000000};
+inline constexpr Range kDealCount{0, 100000};  // deals of one match
+inline constexpr Range kTableSlot{0, 10};      // a table or hand position; 0 for none
+inline constexpr Range kCardValue{0, 13};      // a rank; 0 for none
+inline constexpr Range kSmallCount{0, 52};     // cards counted in one play
+inline constexpr Range kScore{-static_cast<int>(kNumberLimit), static_cast<int>(kNumberLimit)};
 
 template <typename A, typename P>
 void player1Fields(A& a, P& p) {
@@ -87,7 +88,7 @@ void resultsFields(A& a, M& m) {
   a.grid("Grid1", m.Grid1);
   a.text("Label1Caption", m.Label1Caption);
   a.flag("Label1Visible", m.Label1Visible);
-  a.integer("NewestRow", m.NewestRow, kAnyCount);
+  a.integer("NewestRow", m.NewestRow, kDealCount);
 }
 
 template <typename A, typename G>
@@ -130,12 +131,14 @@ void settingFields(A& a, G& g) {
   a.integer("SkillLevel", g.SkillLevel, {1, 3});
   a.integer("DelayMs", g.DelayMs, {0, 60000});
   a.flag("SoundOn", g.SoundOn);
+  a.text("winningPointsText", g.winningPointsText);
+  a.back("chosenBack", g.chosenBack);
   a.integer("CardImgNext1", g.CardImgNext1, {1, 11});
   a.integer("CardImgNext2", g.CardImgNext2, {1, 11});
   a.integer("QorzaImgNext1", g.QorzaImgNext1, {1, 6});
   a.integer("QorzaImgNext2", g.QorzaImgNext2, {1, 6});
-  a.integer("RoundCount1", g.RoundCount1, kAnyCount);
-  a.integer("RoundCount2", g.RoundCount2, kAnyCount);
+  a.integer("RoundCount1", g.RoundCount1, kDealCount);
+  a.integer("RoundCount2", g.RoundCount2, kDealCount);
   a.integers("ScoreTable", g.ScoreTable, kScore);
 }
 

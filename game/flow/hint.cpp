@@ -18,8 +18,6 @@ class QuietPlatform final : public Platform {
   void playSound(const std::string& /*path*/) override {}
   bool runNewGameDialog(Game& /*game*/) override { return false; }
   void showResults(Game& /*game*/) override {}
-
-  Platform* source = nullptr;
 };
 
 // Copies what one play reads. The library, the stock, the deck order, the
@@ -89,7 +87,6 @@ Game& playTrial(const Game& g) {
     trial.emplace(g, quiet);
     copiedFrom = &g.platform();
   }
-  quiet.source = &g.platform();
   return *trial;
 }
 

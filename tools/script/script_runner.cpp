@@ -54,8 +54,9 @@ std::string shownText(std::string_view text) {
 }
 
 int runScript(std::istream& in, std::ostream& out, std::ostream& err,
-              const std::string& soundFolder) {
+              const std::string& soundFolder, bool fileCommands) {
   ScriptSession session(out, soundFolder);
+  session.fileCommands = fileCommands;
   std::string text;
   for (int number = 1; std::getline(in, text); ++number) {
     try {

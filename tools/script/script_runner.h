@@ -11,9 +11,11 @@ namespace qorza::script {
 // Runs the script read from in, writing dumps to out and errors to err. The
 // game's sound folder is soundFolder (it ends with the path separator).
 // Returns the exit status: 0; 2 for a bad command or card; 1 when the game
-// logic itself fails. Nothing after a failing line runs.
+// logic itself fails. Nothing after a failing line runs. Without
+// fileCommands, save and load are refused (the fuzzer's scripts touch no
+// file).
 int runScript(std::istream& in, std::ostream& out, std::ostream& err,
-              const std::string& soundFolder = "./");
+              const std::string& soundFolder = "./", bool fileCommands = true);
 
 // text as an error message shows it: control characters and bytes that are
 // not UTF-8 written as \xNN, words cut short after 32 characters and the

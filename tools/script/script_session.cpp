@@ -7,10 +7,12 @@
 #include "game/flow/deal.h"
 #include "game/flow/turn_cycle.h"
 #include "game/new_game_options.h"
+#include "game/saved_match.h"
 #include "rules/player1/player1_play.h"
 #include "rules/player2/player2_play.h"
 #include "scoring/deal_scoring.h"
 #include "tools/script/card_notation.h"
+#include "tools/script/match_file.h"
 #include "tools/script/state_check.h"
 #include "tools/script/state_dump.h"
 
@@ -116,6 +118,8 @@ void ScriptSession::execute(const ScriptLine& line) {
   if (command == "click") return click(line);
   if (command == "key") return key(line);
   if (command == "p1") return p1(line);
+  if (command == "save") return save(line);
+  if (command == "load") return load(line);
   if (command != "deal" && command != "new" && command != "p2" && command != "results" &&
       command != "dump") {
     throw ScriptError("unknown command '" + command + "'");
@@ -266,6 +270,38 @@ void ScriptSession::p1(const ScriptLine& line) {
   }
   requirePlayable(game_);
   H1_player1(game_, position);
+}
+
+namespace {
+
+// The file name is the rest of the line, blanks inside it kept.
+std::string fileArgument(const ScriptLine& line) {
+  if (line.size() < 2) {
+    throw ScriptError("'" + line.word(0) + "' takes FILE");
+  }
+  return line.restFrom(1);
+}
+
+}  // namespace
+
+void ScriptSession::save(const ScriptLine& line) {
+  if (!fileCommands) {
+    throw ScriptError("'save' is off in this run");
+  }
+  writeFileWhole(fileArgument(line), saveMatch(game_));
+}
+
+// The match in the file replaces the game's whole, or nothing changes.
+void ScriptSession::load(const ScriptLine& line) {
+  if (!fileCommands) {
+    throw ScriptError("'load' is off in this run");
+  }
+  const std::string path = fileArgument(line);
+  std::string error;
+  if (!loadMatch(game_, readFileWhole(path), &error)) {
+    throw ScriptError(path + " holds no saved match: " + error);
+  }
+  scripted_.clear();
 }
 
 void ScriptSession::dump() { out_ << stateText(game_, platform_) << '\n'; }

@@ -34,6 +34,9 @@ class ScriptSession {
   Game& game() { return game_; }
   HeadlessPlatform& platform() { return platform_; }
 
+  // Whether save and load may touch files; refused as bad input when not.
+  bool fileCommands = true;
+
  private:
   enum class Place { Table, Hand1, Hand2 };
   std::set<Picture> shownIn(Place where) const;
@@ -50,6 +53,8 @@ class ScriptSession {
   void click(const ScriptLine& line);
   void key(const ScriptLine& line);
   void p1(const ScriptLine& line);
+  void save(const ScriptLine& line);
+  void load(const ScriptLine& line);
   void dump();
 
   std::unique_ptr<HeadlessPlatform> ownPlatform_;
