@@ -20,9 +20,10 @@ void nameApplication() {
 void identifyApplication() {
   nameApplication();
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorza.qorza"));
-  QApplication::setWindowIcon(
-      QIcon::fromTheme(QStringLiteral("io.github.qorza.qorza"),
-                       QIcon(QStringLiteral(":/icons/io.github.qorza.qorza.svg"))));
+  // The compiled-in icon is the picture the package installs into the icon
+  // theme; taking it directly spares a search through the theme's folders at
+  // start.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/io.github.qorza.qorza.svg")));
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include "ui/sound_player.h"
 
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
+
+#include "ui/sound_output.h"
 
 namespace qorza {
 
@@ -11,6 +12,8 @@ SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(recordOnlyFromEnvironmen
 
 SoundPlayer::SoundPlayer(bool recordOnly, QObject* parent)
     : QObject(parent), recordOnly_(recordOnly) {}
+
+SoundPlayer::~SoundPlayer() = default;
 
 bool SoundPlayer::recordOnlyFromEnvironment() {
   if (qEnvironmentVariableIntValue("QORZA_TEST") == 1) {
@@ -22,15 +25,19 @@ bool SoundPlayer::recordOnlyFromEnvironment() {
   return platform.startsWith(QLatin1String("offscreen"));
 }
 
-QSoundEffect* SoundPlayer::effectFor(const QString& path) {
-  auto found = effects_.constFind(path);
-  if (found != effects_.constEnd()) {
-    return found.value();
+// The module in modules/ beside the program, loaded once; none when it
+// cannot load.
+SoundOutput* SoundPlayer::output() {
+  if (!outputTried_) {
+    outputTried_ = true;
+    QLibrary module(QCoreApplication::applicationDirPath() +
+                    QStringLiteral("/modules/qorza-sound"));
+    auto create = reinterpret_cast<CreateSoundOutput>(module.resolve(kCreateSoundOutput));
+    if (create != nullptr) {
+      output_.reset(create());  // the module stays loaded: QLibrary never unloads by itself
+    }
   }
-  auto* effect = new QSoundEffect(this);
-  effect->setSource(QUrl::fromLocalFile(path));
-  effects_.insert(path, effect);
-  return effect;
+  return output_.get();
 }
 
 void SoundPlayer::play(const QString& path) {
@@ -38,16 +45,9 @@ void SoundPlayer::play(const QString& path) {
     recorded_.append(path);
     return;
   }
-  // Each new sound cuts off the one still playing, even when it cannot play.
-  if (playing_ != nullptr) {
-    playing_->stop();
-    playing_ = nullptr;
+  if (SoundOutput* out = output()) {
+    out->play(path);
   }
-  if (!QFileInfo(path).isFile()) {
-    return;
-  }
-  playing_ = effectFor(path);
-  playing_->play();  // loads in the background when it must; never awaited
 }
 
 }  // namespace qorza

@@ -1,16 +1,18 @@
 // Plays the game's WAV files in the background: one sound at a time, a new
-// one cutting off the one still playing. A missing file or a machine without
-// sound stays silent. Under tests or offscreen it only records the requests.
+// one cutting off the one still playing. A missing file, a machine without
+// sound or a missing sound module stays silent. The module (and with it the
+// multimedia libraries) loads at the first sound. Under tests or offscreen
+// it only records the requests.
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
-class QSoundEffect;
+#include <memory>
 
 namespace qorza {
+
+class SoundOutput;
 
 class SoundPlayer : public QObject {
   Q_OBJECT
@@ -20,6 +22,7 @@ class SoundPlayer : public QObject {
   // offscreen platform never open the audio device.
   explicit SoundPlayer(QObject* parent = nullptr);
   SoundPlayer(bool recordOnly, QObject* parent);
+  ~SoundPlayer() override;
 
   // Starts the file without waiting; never reports a failure.
   void play(const QString& path);
@@ -31,12 +34,12 @@ class SoundPlayer : public QObject {
   static bool recordOnlyFromEnvironment();
 
  private:
-  QSoundEffect* effectFor(const QString& path);
+  SoundOutput* output();
 
   bool recordOnly_;
   QStringList recorded_;
-  QHash<QString, QSoundEffect*> effects_;
-  QSoundEffect* playing_ = nullptr;
+  bool outputTried_ = false;
+  std::unique_ptr<SoundOutput> output_;
 };
 
 }  // namespace qorza

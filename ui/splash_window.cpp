@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -51,6 +53,30 @@ const Caption kCaptions[] = {
     {9, "رخصة GPL", {4605, 5310, 1500, 210}, kWhite, "MS Serif", 8.25, false},
     {10, "الإصدار 1.0", {2880, 5280, 900, 210}, kWhite, "MS Serif", 8.25, false},
 };
+
+// A design family that is not installed is asked for by the fonts that
+// stand in for it: the font database then never searches for the missing
+// name nor works out fallbacks for it (most of the splash's start-up cost).
+// Each family is looked up once.
+QStringList familiesFor(const QString& design) {
+  static QHash<QString, QStringList> known;
+  auto found = known.constFind(design);
+  if (found == known.constEnd()) {
+    const QStringList standIns = QFont::substitutes(design);
+    found = known.insert(design, standIns.isEmpty() || QFontDatabase::hasFamily(design)
+                                     ? QStringList{design}
+                                     : standIns);
+  }
+  return found.value();
+}
+
+QFont captionFont(const Caption& c) {
+  QFont font;
+  font.setFamilies(familiesFor(QString::fromLatin1(c.family)));
+  font.setPointSizeF(c.points);
+  font.setBold(c.bold);
+  return font;
+}
 
 QPixmap backdrop() {
   loadSplashPicture();
@@ -105,9 +131,7 @@ void SplashWindow::buildLabels() {
   for (const Caption& c : kCaptions) {
     auto* label = new QLabel(QString::fromUtf8(c.text), this);
     label->setObjectName(QStringLiteral("Label1_%1").arg(c.index));
-    QFont font(QString::fromLatin1(c.family));
-    font.setPointSizeF(c.points);
-    font.setBold(c.bold);
+    const QFont font = captionFont(c);
     label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, c.colour);
