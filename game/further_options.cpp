@@ -24,6 +24,14 @@ SubOptionForm::SubOptionForm() {
 }
 
 void subOptionLoad(const Game& g, SubOptionForm& form) {
+  // A back confirmed in an earlier run is the game's before the dialog is
+  // first built: the preview shows it.
+  for (const int index : kBackIndexes) {
+    if (form.ChosenBack == 0 && index != kBackIndexes.front() &&
+        backPictureOf(index) == g.chosenBack) {
+      form.ChosenBack = index;
+    }
+  }
   if (form.ChosenBack != 0) {
     form.STANSARD.Picture = backPictureOf(form.ChosenBack);
   }

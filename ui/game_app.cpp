@@ -42,6 +42,11 @@ GameApp::GameApp() : game_(platform_) {
   }
   // Until a back is confirmed the table shows the dialog's first design.
   game_.chosenBack = backPictureOf(kBackIndexes.front());
+  // The remembered settings, the back and the winning points among them,
+  // are the game's before any window reads them; the table's load resets
+  // some, so they are restored again after it.
+  memory_.load();
+  memory_.restoreSettings();
   platform_.onNewGameDialog = [this](NewGameDialog&) {
     closeSplash();
     if (quitAtNewGameDialog_) {
@@ -55,6 +60,7 @@ GameApp::GameApp() : game_(platform_) {
 }
 
 GameApp::~GameApp() {
+  saveAtExit();
   qApp->removeEventFilter(this);
   delete splash_.data();
   table_.reset();
@@ -71,7 +77,23 @@ void GameApp::handOff() {
   }
   applyStartupDefaults(game_);
   table_ = std::make_unique<TableWindow>(game_, platform_);
+  memory_.restoreSettings();
+  table_->setMemory(&memory_);
+  table_->beforeStartQuestions = [this] { closeSplash(); };
+  if (!memory_.settings().geometry.isEmpty()) {
+    table_->centreAtStart = !table_->restoreGeometry(memory_.settings().geometry);
+  }
   table_->show();
+}
+
+void GameApp::saveAtExit() {
+  // Nothing is written before the table has started a match or offered
+  // the saved one: a start cut short leaves the files as they were.
+  if (!table_ || !game_.Activated || table_->turnRunning()) {
+    return;
+  }
+  memory_.saveSettings(table_->saveGeometry());
+  memory_.saveProgress();
 }
 
 void GameApp::closeSplash() {

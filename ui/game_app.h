@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "game/game_state.h"
+#include "ui/game_memory.h"
 #include "ui/qt_platform.h"
 
 namespace qorza {
@@ -30,6 +31,10 @@ class GameApp : public QObject {
   Game& game() { return game_; }
   QtPlatform& platform() { return platform_; }
   TableWindow* tableWindow() const { return table_.get(); }
+  GameMemory& memory() { return memory_; }
+
+  // At exit: the settings, the statistics and the match in progress.
+  void saveAtExit();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,6 +45,7 @@ class GameApp : public QObject {
 
   QtPlatform platform_;
   Game game_;
+  GameMemory memory_{game_};
   std::unique_ptr<TableWindow> table_;
   QPointer<SplashWindow> splash_;
   bool quitAfterFirstPaint_ = false;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/command_line.h"
 #include "ui/fonts.h"
 #include "ui/game_app.h"
 #include "ui/resources.h"
@@ -12,9 +13,13 @@ namespace {
 
 // How the desktop knows the game: the window class "qorza" matches the
 // launcher's StartupWMClass, the desktop file name its id (Wayland's app id).
+void nameApplication() {
+  QCoreApplication::setApplicationName(QStringLiteral("qorza"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(QORZA_VERSION));
+}
+
 void identifyApplication() {
-  QApplication::setApplicationName(QStringLiteral("qorza"));
-  QApplication::setApplicationVersion(QStringLiteral(QORZA_VERSION));
+  nameApplication();
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorza.qorza"));
   // The compiled-in icon is the picture the package installs into the icon
   // theme; taking it directly spares a search through the theme's folders at
@@ -25,6 +30,12 @@ void identifyApplication() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (qorza::asksCommandLine(argc, argv)) {
+    // Answered on the terminal: no display is needed.
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    return qorza::answerCommandLine(QCoreApplication::arguments());
+  }
   qorza::startStartupClock();
   QApplication app(argc, argv);
   identifyApplication();

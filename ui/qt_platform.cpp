@@ -71,10 +71,16 @@ bool QtPlatform::runNewGameDialog(Game& game) {
   if (table_) {
     table_->update();
   }
+  if (accepted && !ending_ && onNewGameAccepted) {
+    onNewGameAccepted(game);
+  }
   return accepted && !ending_;
 }
 
 void QtPlatform::showResults(Game& game) {
+  if (onResultsShowing) {
+    onResultsShowing(game);  // counted even when the window no longer shows
+  }
   if (ending_) {
     return;
   }

@@ -42,6 +42,10 @@ class QtPlatform : public Platform {
 
   // Runs when the new-game dialog has been created and is about to show.
   std::function<void(NewGameDialog&)> onNewGameDialog;
+  // Runs when the new-game dialog's OK has set up a new match.
+  std::function<void(Game&)> onNewGameAccepted;
+  // Runs just before the results window shows.
+  std::function<void(Game&)> onResultsShowing;
 
  private:
   SoundPlayer sound_;

@@ -10,6 +10,7 @@
 
 #include "game/game_state.h"
 #include "ui/fonts.h"
+#include "ui/hint_mark.h"
 
 namespace qorza {
 
@@ -326,7 +327,28 @@ void TableView::paintEvent(QPaintEvent* /*event*/) {
   paintSmallPictures(p);
   paintTable(p);
   paintHands(p);
+  paintHint(p);
   paintFocus(p);
+}
+
+void TableView::setHintedCard(int k) {
+  hintedCard_ = k;
+  update();
+}
+
+void TableView::paintHint(QPainter& p) {
+  if (hintedCard_ == 0 || !game_.Player1(hintedCard_).Visible) {
+    return;
+  }
+  // Only the part of the card that shows: cards to its right lie on it.
+  QRectF shown = handCardRect(hintedCard_);
+  for (int k = 1; k <= 6; ++k) {
+    const QRectF other = handCardRect(k);
+    if (k != hintedCard_ && game_.Player1(k).Visible && other.left() > shown.left()) {
+      shown.setRight(std::min(shown.right(), other.left()));
+    }
+  }
+  paintHintMark(p, shown, transform_.zoom());
 }
 
 void TableView::paintFocus(QPainter& p) {

@@ -68,6 +68,10 @@ class TableView : public QWidget {
   // Player p's name as drawn: elided to its label's width.
   QString drawnName(int p) const;
 
+  // The hand position the hint marks, 0 for none.
+  int hintedCard() const { return hintedCard_; }
+  void setHintedCard(int k);
+
  signals:
   void handCardClicked(int position);
 
@@ -95,6 +99,7 @@ class TableView : public QWidget {
   QFont nameFont(int player) const;
   QFont tableFont(double points, bool bold = false) const;
   void paintFocus(QPainter& p);
+  void paintHint(QPainter& p);
   QList<int> handReadingOrder() const;
   void moveCardFocus(int steps);
   const CardSlot& itemSlot(const TableItem& item) const;
@@ -107,6 +112,7 @@ class TableView : public QWidget {
   TwipsTransform transform_;
   int pressedPosition_ = 0;
   int focusedCard_ = 0;
+  int hintedCard_ = 0;
   QHash<int, unsigned> accessibleIds_;
 };
 

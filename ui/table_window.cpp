@@ -14,6 +14,7 @@
 #include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
 #include "scoring/deal_scoring.h"
+#include "ui/game_memory.h"
 #include "ui/game_style.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
@@ -58,6 +59,8 @@ TableWindow::TableWindow(Game& game, QtPlatform& platform, QWidget* parent)
 }
 
 TableWindow::~TableWindow() {
+  platform_.onNewGameAccepted = nullptr;
+  platform_.onResultsShowing = nullptr;
   platform_.setTable(nullptr);
   platform_.setDialogParent(nullptr);
 }
@@ -70,6 +73,8 @@ void TableWindow::buildMenu() {
   soundAction_->setCheckable(true);
   soundAction_->setChecked(game_.SoundOn);
   resultsAction_ = addCommand(file, QStringLiteral("النتائج"), QKeySequence(Qt::Key_F7));
+  statisticsAction_ = addCommand(file, QStringLiteral("الإحصاءات"), QKeySequence(Qt::Key_F9));
+  hintAction_ = addCommand(file, QStringLiteral("تلميح"), QKeySequence(Qt::CTRL | Qt::Key_H));
   file->addSeparator();
   exitAction_ = addCommand(file, QStringLiteral("إ&نهاء العبة"), QKeySequence(Qt::Key_F3));
 
@@ -81,16 +86,24 @@ void TableWindow::buildMenu() {
     menu->setPalette(palette());
   }
 
-  connect(newAction_, &QAction::triggered, this,
-          [this] { runCommand([this] { mnu_new_real_Click(game_); }); });
+  connect(newAction_, &QAction::triggered, this, [this] {
+    runCommand([this] {
+      view_->setHintedCard(0);
+      mnu_new_real_Click(game_);
+    });
+  });
   connect(optionsAction_, &QAction::triggered, this,
           [this] { runCommand([this] { furtherOptions().openModal(); }); });
   connect(soundAction_, &QAction::triggered, this, [this] {
     game_.SoundOn = !game_.SoundOn;
     soundAction_->setChecked(game_.SoundOn);
+    rememberSettings();
   });
   connect(resultsAction_, &QAction::triggered, this,
           [this] { runCommand([this] { MNU_RESULTS_Click(game_); }); });
+  connect(statisticsAction_, &QAction::triggered, this,
+          [this] { runCommand([this] { showStatistics(); }); });
+  connect(hintAction_, &QAction::triggered, this, [this] { runCommand([this] { showHint(); }); });
   connect(exitAction_, &QAction::triggered, this, [this] { confirmExit(); });
   connect(contentsAction_, &QAction::triggered, this,
           [this] { runCommand([this] { showHelp(); }); });
@@ -112,6 +125,8 @@ void TableWindow::updateMenuState() {
   newAction_->setEnabled(idle);
   optionsAction_->setEnabled(idle);
   resultsAction_->setEnabled(idle && game_.MNU_RESULTS_Enabled);
+  statisticsAction_->setEnabled(idle && memory_ != nullptr);
+  hintAction_->setEnabled(idle && game_.Activated);
   contentsAction_->setEnabled(idle);
   aboutAction_->setEnabled(idle);
 }
@@ -124,6 +139,10 @@ void TableWindow::runCommand(const std::function<void()>& command) {
   if (!ended_) {
     updateMenuState();
     view_->tableChanged();
+    rememberSettings();
+    if (memory_) {
+      memory_->saveProgress();
+    }
   }
 }
 
@@ -133,10 +152,20 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
   }
   turnRunning_ = true;
   updateMenuState();
+  view_->setHintedCard(0);
+  if (memory_) {
+    memory_->recorder().beforeTurn(game_);
+  }
   turn();
   turnRunning_ = false;
+  if (memory_) {
+    memory_->recorder().afterTurn(game_);
+  }
   if (ended_ || platform_.ending()) {
     return;
+  }
+  if (memory_) {
+    memory_->saveProgress();
   }
   updateMenuState();
   view_->tableChanged();
@@ -176,6 +205,13 @@ void TableWindow::formActivate() {
     return;
   }
   activating_ = true;
+  if (offerSavedMatch()) {
+    game_.Activated = true;
+    activating_ = false;
+    updateMenuState();
+    view_->tableChanged();
+    return;
+  }
   if (!platform_.runNewGameDialog(game_)) {
     activating_ = false;
     ended_ = true;
@@ -187,6 +223,10 @@ void TableWindow::formActivate() {
   mnu_new_Click(game_);
   updateMenuState();
   view_->tableChanged();
+  rememberSettings();
+  if (memory_) {
+    memory_->saveProgress();
+  }
 }
 
 bool TableWindow::event(QEvent* event) {
@@ -199,7 +239,7 @@ bool TableWindow::event(QEvent* event) {
 void TableWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!game_.Activated) {
-    if (const QScreen* s = screen()) {
+    if (const QScreen* s = centreAtStart ? screen() : nullptr) {
       QRect frame = frameGeometry();
       frame.moveCenter(s->availableGeometry().center());
       move(frame.topLeft());

@@ -13,6 +13,7 @@ class QAction;
 namespace qorza {
 
 struct Game;
+class GameMemory;
 class HelpWindow;
 class QtPlatform;
 class SubOptionDialog;
@@ -38,6 +39,19 @@ class TableWindow : public QMainWindow {
   QAction* exitAction() const { return exitAction_; }
   QAction* contentsAction() const { return contentsAction_; }
   QAction* aboutAction() const { return aboutAction_; }
+  QAction* statisticsAction() const { return statisticsAction_; }
+  QAction* hintAction() const { return hintAction_; }
+
+  // What the game remembers between runs: the table then counts the
+  // statistics, saves the match after each turn and the settings on each
+  // OK, and at the first activation offers a saved match back.
+  void setMemory(GameMemory* memory);
+
+  // The hint command: marks the card of player 1's hand the computer's best
+  // level would play, without playing it.
+  void showHint();
+  // The statistics command.
+  void showStatistics();
 
   // Player 1 plays hand position k, as a click on the card does.
   void playHandCard(int k);
@@ -52,6 +66,11 @@ class TableWindow : public QMainWindow {
   std::function<void()> endProgram;
   // Runs when the first new-game dialog is closed without its OK.
   std::function<void()> abandonStart;
+  // Runs before the first question at start (the saved match, notices).
+  std::function<void()> beforeStartQuestions;
+  // The first showing centres the window on its screen, unless it has been
+  // put back where the player left it.
+  bool centreAtStart = true;
 
  protected:
   bool event(QEvent* event) override;
@@ -68,6 +87,9 @@ class TableWindow : public QMainWindow {
   void updateMenuState();
   void showAbout();
   void showHelp();
+  bool offerSavedMatch();
+  void showNotices();
+  void rememberSettings();
   SubOptionDialog& furtherOptions();
 
   Game& game_;
@@ -76,6 +98,7 @@ class TableWindow : public QMainWindow {
   std::unique_ptr<SubOptionDialog> subOptions_;
   TableView* view_;
   HelpWindow* help_ = nullptr;
+  GameMemory* memory_ = nullptr;
   bool activating_ = false;
   bool turnRunning_ = false;
   bool ended_ = false;
@@ -87,6 +110,8 @@ class TableWindow : public QMainWindow {
   QAction* exitAction_ = nullptr;
   QAction* contentsAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
+  QAction* statisticsAction_ = nullptr;
+  QAction* hintAction_ = nullptr;
 };
 
 // The game's code for a key press: 49..54 for the digits 1 to 6 of the main

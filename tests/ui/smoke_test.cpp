@@ -2,6 +2,7 @@
 // it paints its first window, each time ending cleanly by itself.
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class SmokeTest : public QObject {
@@ -15,6 +16,10 @@ class SmokeTest : public QObject {
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("QORZA_TEST", "1");
     env.insert(variable, "1");
+    // A folder of its own: no saved match or settings of the player's.
+    static QTemporaryDir home;
+    env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+    env.insert("XDG_DATA_HOME", home.path() + "/data");
     game.setProcessEnvironment(env);
     game.start(QStringLiteral(QORZA_BIN), {});
     if (!game.waitForFinished(30000)) {

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's own command-line options, answered on the terminal without a
+// window: --help, --version, --stats [--json] and --forget.
+#pragma once
+
+#include <QStringList>
+
+namespace qorza {
+
+// True when the arguments ask for one of the game's own options, so that
+// the program answers on the terminal and opens no window.
+bool asksCommandLine(int argc, const char* const* argv);
+
+// Answers the options in arguments (the program name first) on standard
+// output and returns the exit status: 0 done, 1 a file could not be
+// deleted, 2 unknown options.
+int answerCommandLine(const QStringList& arguments);
+
+}  // namespace qorza

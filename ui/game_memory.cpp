@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/game_memory.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "game/game_state.h"
+#include "game/saved_match.h"
+#include "ui/app_files.h"
+#include "ui/statistics_file.h"
+
+namespace qorza {
+
+const char* const kSettingsDamagedNotice =
+    "تعذّرت قراءة الإعدادات المحفوظة، فبدأت اللعبة بالإعدادات الأصلية.";
+const char* const kStatisticsDamagedNotice =
+    "تعذّرت قراءة الإحصاءات المحفوظة، فبدأت الإحصاءات من جديد.";
+const char* const kMatchDamagedNotice = "تعذّرت قراءة المباراة المحفوظة، فتبدأ مباراة جديدة.";
+const char* const kWriteFailedWarning = "تعذّر الحفظ على القرص، ويستمر اللعب دون حفظ.";
+
+GameMemory::GameMemory(Game& game) : game_(game), recorder_(statistics_) {}
+
+void GameMemory::load() {
+  if (loadSettings(&settings_) == FileState::Damaged) {
+    notices_.append(QString::fromUtf8(kSettingsDamagedNotice));
+  }
+  if (loadStatistics(statisticsPath(), &statistics_) == FileState::Damaged) {
+    notices_.append(QString::fromUtf8(kStatisticsDamagedNotice));
+  }
+}
+
+void GameMemory::restoreSettings() { applySettings(game_, settings_); }
+
+QStringList GameMemory::takeNotices() {
+  QStringList taken;
+  taken.swap(notices_);
+  return taken;
+}
+
+bool GameMemory::hasSavedMatch() const { return QFileInfo::exists(savedMatchPath()); }
+
+bool GameMemory::resumeSavedMatch() {
+  matchSettled_ = true;
+  QByteArray text;
+  std::string error;
+  if (readWholeFile(savedMatchPath(), &text) &&
+      loadMatch(game_, std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                &error)) {
+    recorder_.matchResumed(game_);
+    return true;
+  }
+  moveAside(savedMatchPath());
+  notices_.append(QString::fromUtf8(kMatchDamagedNotice));
+  return false;
+}
+
+void GameMemory::discardSavedMatch() {
+  matchSettled_ = true;
+  QFile::remove(savedMatchPath());
+}
+
+void GameMemory::saveProgress() {
+  saveStatistics();
+  if (!matchSettled_ && hasSavedMatch()) {
+    return;  // never touch a saved match the player has not been asked about
+  }
+  matchSettled_ = true;
+  if (!game_.Activated || matchUnplayed(game_)) {
+    QFile::remove(savedMatchPath());
+    return;
+  }
+  const std::string text = saveMatch(game_);
+  if (!writeFileAtomically(savedMatchPath(), QByteArray::fromStdString(text))) {
+    writeFailed();
+  }
+}
+
+void GameMemory::saveSettings(const QByteArray& geometry) {
+  RememberedSettings now = settingsOf(game_);
+  now.geometry = geometry.isEmpty() ? settings_.geometry : geometry;
+  settings_ = now;
+  if (!qorza::saveSettings(settings_)) {
+    writeFailed();
+  }
+}
+
+void GameMemory::saveStatistics() {
+  if (statistics_.empty() && !QFileInfo::exists(statisticsPath())) {
+    return;
+  }
+  if (!writeFileAtomically(statisticsPath(), statisticsJson(statistics_))) {
+    writeFailed();
+  }
+}
+
+void GameMemory::resetStatistics() {
+  statistics_.clear();
+  saveStatistics();
+}
+
+void GameMemory::writeFailed() {
+  if (warned_) {
+    return;
+  }
+  warned_ = true;
+  if (onWriteFailure) {
+    onWriteFailure(QString::fromUtf8(kWriteFailedWarning));
+  }
+}
+
+}  // namespace qorza
