@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run:   install what is missing, build, start the game
 # make test:  the same, then every test, then the sanitizer run (make check);
 #             first of all the format check (make format-check)

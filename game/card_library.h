@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card record every slot holds, and the fixed library of 52 cards
 // (indexes 1..44 hold every card but the Queens and Kings, 45..52 those).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The further-options dialog without its widgets: the names, back preview and
 // speed it holds between openings, and what its OK does to the game.
 #pragma once

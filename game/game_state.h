@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole state of one game: the table's card slots, counters and labels,
 // the shared settings and counters, and the scratch of both players' plays.
 // Nothing lives in C++ globals, so many games can run side by side.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the new-game options dialog's OK does to the game.
 #pragma once
 

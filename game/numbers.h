@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the table's counters are read and written: they hold text, read by the
 // leading-number rule and written back as plain decimal text. Both ways use
 // "." before a fraction whatever the user's locale.

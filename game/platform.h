@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game logic needs of the desktop around it: timed pauses that keep
 // events flowing, sound playback and the modal windows. The Qt front end
 // implements it; tests and headless tools fake it.

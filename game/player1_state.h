@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scratch of player 1's play: the table snapshot and the flags of one play.
 // PlayedValue and TableLeft are also written by the computer's look-ahead.
 #pragma once

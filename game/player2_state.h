@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scratch of the computer's turn: snapshots of both hands and the table, what
 // each hand card would take, and the lists of the discard choice.
 #pragma once

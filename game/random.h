@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's random numbers: single-precision values in [0, 1), seeded from
 // the clock unless a seed has been fixed for a test or a tool.
 #pragma once

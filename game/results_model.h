@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the results window shows: the grid of running match scores deal by
 // deal, the verdict line and the winner's highlighted column. The window
 // itself only draws this.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed, index-checked arrays of the table's slots and the game's lists.
 // An index outside the declared range is a programming error and throws.
 #pragma once

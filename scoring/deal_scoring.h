@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scoring at the end of a deal, the end of the match, and the results
 // window's content and OK.
 #pragma once

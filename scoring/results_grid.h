@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's grid, verdict and OK as the scoring drives them: rows
 // of running scores, the yellow winner's column and the match reset.
 #pragma once

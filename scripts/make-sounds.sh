@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the game's six sound effects with sox: short chimes, 16-bit mono at
 # 44.1 kHz, written to assets/sounds (or to the folder given as argument).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six sound effects of play. Each starts its WAV file from the program's
 // folder without waiting, and only while sound is switched on.
 #pragma once

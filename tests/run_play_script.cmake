@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs qorza-play --pretty on SCRIPT and compares its output, byte for byte,
 # with SCRIPT's .expected file (each dump laid out one key a line;
 # scripts/regen-expected.sh writes them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qorza-play: plays a script of commands headless and prints the state;
 // --pretty lays each dump out over several lines.
 #include <clocale>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qorza-sim: headless self-play of whole deals and matches with every
 // invariant checked; strength tables, fuzzing and a regression signature.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the cards: faces and the deck's back from the card art,
 // the eight back designs from their own files, rendered from SVG at the
 // size they are shown and kept for the next paint.

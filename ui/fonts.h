@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts and language of the windows: the font names the windows' design asks
 // for are mapped to Arabic-capable fonts, and Qt's own texts (Yes, No) speak
 // Arabic; the whole application reads right to left.

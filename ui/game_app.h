@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program: the game, its Qt platform and its windows, and the
 // start-up from the splash window to the first deal.
 #pragma once

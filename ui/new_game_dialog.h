@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new-game options dialog: variant (normal or Homsi), six or four cards
 // per hand, the computer's level and player 1's name. Its OK hands the
 // choices to the game and closes only once a name is given; left any other

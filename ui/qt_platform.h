@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's desktop under Qt: pauses that keep the windows alive, the sound
 // player, and the modal windows the game logic asks for.
 #pragma once

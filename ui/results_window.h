@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: the grid of running match scores deal by deal, the
 // verdict line and the OK button. It draws the game's results model.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the game's WAV files in the background: one sound at a time, a new
 // one cutting off the one still playing. A missing file, a machine without
 // sound or a missing sound module stays silent. The module (and with it the

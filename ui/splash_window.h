@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: shown first at start, it hands over to the table window
 // on its first timer tick; later it is the About box, closing itself after
 // three seconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The further-options dialog: names, card back, speed, level and the
 // winning points. Its OK hides it; the controls keep their values. The
 // confirmed back and the winning points go to the game state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The green card table: every card slot, counter and label of the game drawn
 // at its place on the table, and the clicks on player 1's hand. All
 // positions are in twips and reach the screen through one transform.

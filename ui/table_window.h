@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table window: the green table, its menu (new match, options, sound,
 // results, exit, help, about), keyboard play, the exit confirmation and the
 // first activation that opens the new-game dialog and deals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips, the unit the windows' layouts are given in: 15 to the pixel at the
 // given size. The table scales through its own TwipsTransform; a dialog
 // converts through a DialogTwips, which grows the whole dialog by one factor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Matches and deals: a new match, the deal sequence (reset, shuffle, opening
 // table), the two fixes of the opening cards, and each next pair of hands.
 #pragma once

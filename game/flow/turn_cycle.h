@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One turn: player 1 leads with a hand card, the computer answers, and when
 // the hands are used up the stock counter drops and the next hands come.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a card played by player 1 takes from the table: an equal card, pairs
 // and triples that add up to it, four cards for a ten, or all with a Jack.
 // Each step walks the snapshot taken before the play.

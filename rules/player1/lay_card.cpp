@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/player1/lay_card.h"
 
 #include "game/game_state.h"

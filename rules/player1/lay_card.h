@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying player 1's card on the table when it takes nothing. The table has
 // ten places: a card that finds none free stays with its player, banked as
 // a taken card, so no card leaves the deal's count.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player 1's play: the played card leaves the hand, takes from the table by
 // rank and sum (a Jack takes all), banks its points and Qorzas, or is laid.
 #pragma once

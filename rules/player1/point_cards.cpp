@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/player1/point_cards.h"
 
 #include "game/card_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player 1's credit for what it takes: points of the point cards (shown in
 // the strip of point cards) and the record of a Qorza with its worth.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's capture search: every hand card is tried on the hidden copy
 // of the table, and what it would take by each rule is recorded.
 #pragma once

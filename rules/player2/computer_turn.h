@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps that carry out the computer's chosen play: reading both hands and
 // the table, showing the card, laying it, and taking what it takes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the computer gives up when it can take nothing, by skill level: a low
 // card at level 1, rules by hand size at levels 2 and 3.
 #pragma once

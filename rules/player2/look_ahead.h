@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level-3 look-ahead: each candidate discard is laid on the hidden table
 // and every low card of player 1's hand tries to clear it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's turn: it chooses a card by what it can take and by its
 // skill level, shows it, and takes or lays it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/player2/point_cards2.h"
 
 #include "game/card_values.h"

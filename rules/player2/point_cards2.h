@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Banking for player 2: taken cards and their points, the point-card strip,
 // the Jack on a lone Jack and the Qorza record with its worth.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shuffle, the opening table and the dealing of hands across a deal.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a card played by player 1 takes: equal card, pairs before triples,
 // four cards for a ten, the Jack's whole table, and what it leaves.
 #include "support/player1_test_table.h"

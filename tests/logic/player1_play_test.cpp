@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the played card leaves the hand: the blinking and its pauses, and the
 // snapshot of the table the play works from.
 #include "support/player1_test_table.h"

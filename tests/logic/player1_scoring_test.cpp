@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player 1's points, Qorzas and sounds: which cards score, what a Qorza is
 // worth, how the Jack is scored, and the order the sounds come in.
 #include "support/player1_test_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the computer's search finds, which card it plays, and how the take is
 // banked and sounded.
 #include <gtest/gtest.h>

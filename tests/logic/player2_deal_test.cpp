@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole deals against the computer at each level: every turn plays one card
 // of each hand, and no card is lost or counted twice.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the computer gives up when it takes nothing, at each skill level.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's card on its way out of the hand, and a turn on a full table.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deal scoring, the end of a match and the results window's content and OK.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six sounds: each asks the platform for its file from the program's
 // folder, only while sound is on; and the files the build puts there.
 #include "sound/sounds.h"

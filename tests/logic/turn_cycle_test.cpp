@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn cycle: the guard on empty positions, the hand shut off during a
 // turn, the stock counter after each hand, and the digit keys.
 #include <gtest/gtest.h>

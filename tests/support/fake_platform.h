@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform for tests: never sleeps (it records the pauses), plays nothing
 // (it records the files asked for), and answers the modal windows.
 #pragma once

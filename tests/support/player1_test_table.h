@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table and a hand for player 1's tests, set up from card texts.
 #pragma once
 

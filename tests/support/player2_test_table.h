@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both hands and the table for the computer player's tests, set up from card
 // texts ("7H", "10D" the marked ten, "2C" the marked two), over the fake
 // platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game over the fake platform with the table set up from card texts
 // ("7H", "10D" the marked ten, "2C" the marked two), shared by the tests of
 // both players' plays.

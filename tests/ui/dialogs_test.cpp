@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The further-options dialog, the splash / About window and the help window,
 // driven as a person would: clicks, typing, the close box, modal showings.
 #include <QAbstractButton>

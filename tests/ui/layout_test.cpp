@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the game read as a person would see it: no text cut by its
 // control, no control crossing its frame's lines or the window's edge, no two
 // controls touching. CTest runs it at device pixel ratios 1 and 2.

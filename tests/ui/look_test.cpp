@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the windows look and take the keyboard whatever the desktop: access-key
 // underlines only while Alt is held (the keys still work), Tab into a group
 // of options lands on the checked one, the focus shows, and a dark desktop

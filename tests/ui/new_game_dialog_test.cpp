@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new-game options dialog: its defaults and OK, Homsi and normal, the
 // level taking effect at once, the empty name, the name box and the preset
 // of the New command; and the dialog as the platform runs it.

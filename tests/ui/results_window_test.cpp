@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window on screen: the real grid cells, their colours, the
 // verdict line and both ways of dismissing it, driven by the game's scoring.
 #include <QApplication>

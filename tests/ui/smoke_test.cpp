@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game binary started offscreen: it reaches the new-game dialog, and
 // it paints its first window, each time ending cleanly by itself.
 #include <QProcess>

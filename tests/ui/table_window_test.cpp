@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table window on the offscreen platform: exit confirmation, keyboard and
 // mouse play on the real window, the menu during a turn, the sound item, the
 // minimised caption, the first activation and the twips layout.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time of one play of player 1 on a table of five cards, with no pause
 // and no sound system. Each iteration lays the same table and hand again;
 // Player1_Reset times that alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One computer turn at the strongest level, on a state where nothing can be
 // taken so the look-ahead against player 1's hand runs.
 #include <benchmark/benchmark.h>

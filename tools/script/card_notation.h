@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards as scripts write them ("10D", "AS", "-" for an empty slot), and the
 // text a dump shows for a slot.
 #pragma once

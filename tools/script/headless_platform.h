@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop as the headless tools see it: no pauses, no sound (only the
 // names of the files asked for), and every modal window answered with OK.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One line of a script cut into words, with the rest of the line kept for
 // commands whose last argument is free text (names, counter texts).
 #pragma once

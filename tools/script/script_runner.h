@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scripted driver's language: one command a line, run against one game
 // on a headless platform; each dump writes the state as one JSON line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game driven by script commands: the headless platform, the game set up
 // as the program starts it, and one method per command.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script's `set NAME VALUE`: counter texts, numeric settings, names, the
 // match target and the sound switch.
 #include <charconv>

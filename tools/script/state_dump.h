@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a script's dump prints: the game's visible state as one JSON object
 // with a fixed key order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random legal states for the simulator's fuzz mode: a deal caught at some
 // hand, cards spread over the table (0 to 10, gaps allowed), both hands (1 to
 // 6 cards), the players' heaps and the stock, with any counters around them.

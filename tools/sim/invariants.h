@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What must hold in every game the simulator plays: no card lost or doubled,
 // the point cards all accounted for, strips and stock within bounds.
 #pragma once

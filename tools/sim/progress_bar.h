@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A progress bar on standard error for runs longer than a second.
 #pragma once
 

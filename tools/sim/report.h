@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's results: one row per pairing as a text table or JSON.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole deals and matches played by the real game logic: player 1 by a
 // strategy, player 2 by the computer, every play and deal checked, and what
 // each deal gave tallied.

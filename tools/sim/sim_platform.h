@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The self-play desktop: the headless platform with two hooks, one where the
 // window would repaint (a play has been made) and one where the results
 // window shows (a deal has ended, its counters still on the table).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of qorza-sim: every pairing's deals or matches, the fuzz states,
 // the progress bar, and the table, JSON or bench lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the simulator plays player 1's seat: a random card, a greedy capture,
 // or the computer's own rules for levels 1 to 3 applied from that seat.
 #pragma once
