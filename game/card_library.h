@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/short_decimal.h"
+
 namespace qorza {
 
 // A picture reference: the element id of a card face ("diamond_10"), or of a
@@ -27,15 +29,8 @@ int valueOfTag(std::string_view tag);
 // Rank read from a slot's Tag by the leading-number rule (empty Tag: 0). A
 // Tag of one or two digits, as every dealt card has, is read on the spot.
 inline int valueOf(const CardSlot& slot) {
-  const std::string& tag = slot.Tag;
-  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  if (tag.size() == 1 && digit(tag[0])) {
-    return tag[0] - '0';
-  }
-  if (tag.size() == 2 && digit(tag[0]) && digit(tag[1])) {
-    return (tag[0] - '0') * 10 + (tag[1] - '0');
-  }
-  return valueOfTag(tag);
+  const int value = shortDecimal(slot.Tag);
+  return value >= 0 ? value : valueOfTag(slot.Tag);
 }
 
 // Copies Picture, Tag and ToolTipText; Visible is set separately.

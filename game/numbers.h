@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/short_decimal.h"
+
 namespace qorza {
 
 // Counters and scores stay within plus or minus this: a sum that would pass
@@ -20,14 +22,8 @@ double numberOfText(std::string_view text);
 
 // numberOfText, with the one- and two-digit counters read on the spot.
 inline double numberOf(std::string_view text) {
-  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  if (text.size() == 1 && digit(text[0])) {
-    return text[0] - '0';
-  }
-  if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
-    return (text[0] - '0') * 10 + (text[1] - '0');
-  }
-  return numberOfText(text);
+  const int value = shortDecimal(text);
+  return value >= 0 ? value : numberOfText(text);
 }
 
 // Plain decimal text: "12", "12.5", "-8"; no exponent.

@@ -7,6 +7,7 @@
 
 #include "game/card_values.h"
 #include "game/game_state.h"
+#include "game/short_decimal.h"
 #include "scoring/deal_scoring.h"
 
 namespace qorza {
@@ -74,14 +75,8 @@ void resetTable(Game& g) {
 // The library index a DeckOrder entry holds: one or two digits, as every
 // entry the shuffle writes, read on the spot.
 int deckPosition(const std::string& entry) {
-  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  if (entry.size() == 1 && digit(entry[0])) {
-    return entry[0] - '0';
-  }
-  if (entry.size() == 2 && digit(entry[0]) && digit(entry[1])) {
-    return (entry[0] - '0') * 10 + (entry[1] - '0');
-  }
-  return std::stoi(entry);
+  const int value = shortDecimal(entry);
+  return value >= 0 ? value : std::stoi(entry);
 }
 
 void fillDeck(Game& g) {
