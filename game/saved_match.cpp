@@ -223,14 +223,14 @@ class Reader {
   }
 
   auto flagItem() const {
-    return [this](const json& j, const std::string& w) { return flagOf(j, w); };
+    return [](const json& j, const std::string& w) { return flagOf(j, w); };
   }
   auto textItem() const {
-    return [this](const json& j, const std::string& w) { return textOf(j, w); };
+    return [](const json& j, const std::string& w) { return textOf(j, w); };
   }
   // A deck position holds a library index as text, or nothing.
   auto deckOrderItem() const {
-    return [this](const json& j, const std::string& w) {
+    return [](const json& j, const std::string& w) {
       std::string t = textOf(j, w);
       if (!t.empty() && !isLibraryIndexText(t)) {
         fault(w, "no library index");
