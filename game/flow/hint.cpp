@@ -45,6 +45,22 @@ void copyCounters(Game& to, const Game& from) {
   to.p1 = from.p1;
 }
 
+// A slot as the rules read it: everything but its picture. A trial shows
+// nothing, and no rule chooses by a picture (a play only passes pictures on
+// to the strips and displays a trial leaves unread), so a trial's pictures
+// may lag behind the game's.
+template <typename Slots>
+void copyRead(Slots& to, const Slots& from) {
+  auto out = to.begin();
+  for (const CardSlot& slot : from) {
+    out->Tag = slot.Tag;
+    out->ToolTipText = slot.ToolTipText;
+    out->Visible = slot.Visible;
+    out->Enabled = slot.Enabled;
+    ++out;
+  }
+}
+
 // Copies what one play reads. The library, the stock, the deck order, the
 // results and the random numbers belong to dealing and scoring a deal, which
 // no single play reaches; the strips, Qorza displays, labels and names are
@@ -53,11 +69,11 @@ void copyCounters(Game& to, const Game& from) {
 // turn fills before reading. A trial leaves all of these as they were. The
 // hands are left out when the caller writes them itself.
 void copyPlayState(Game& to, const Game& from, bool withHands) {
-  to.game = from.game;
+  copyRead(to.game, from.game);
   if (withHands) {
-    to.Player1 = from.Player1;
-    to.Player2 = from.Player2;
-    to.Player02 = from.Player02;
+    copyRead(to.Player1, from.Player1);
+    copyRead(to.Player2, from.Player2);
+    copyRead(to.Player02, from.Player02);
   }
   copyCounters(to, from);
   to.SoundFolder = from.SoundFolder;
@@ -83,7 +99,7 @@ Game& trialCopy(const Game& g, bool withHands) {
 
 // The seats exchanged: player 1's hand becomes the computer's (face in
 // Player02, back in Player2) and player 2's hand the one it may read. Each
-// slot is written once, field by field.
+// slot is written once, field by field, its picture left out.
 Game& mirrored(const Game& g, int level) {
   Game& m = trialCopy(g, false);
   for (int i = 1; i <= 6; ++i) {
@@ -91,19 +107,16 @@ Game& mirrored(const Game& g, int level) {
     const CardSlot& theirs = g.Player2(i);
     const CardSlot& theirFace = g.Player02(i);
     CardSlot& toMine = m.Player1(i);
-    toMine.Picture = theirFace.Picture;
     toMine.Tag = theirs.Tag;
     toMine.ToolTipText = theirs.ToolTipText;
     toMine.Visible = theirs.Visible;
     toMine.Enabled = theirs.Enabled;
     CardSlot& toTheirs = m.Player2(i);
-    toTheirs.Picture = g.STANSARD.Picture;
     toTheirs.Tag = mine.Tag;
     toTheirs.ToolTipText = mine.ToolTipText;
     toTheirs.Visible = mine.Visible;
     toTheirs.Enabled = mine.Enabled;
     CardSlot& toFace = m.Player02(i);
-    toFace.Picture = mine.Picture;
     toFace.Tag = theirFace.Tag;
     toFace.ToolTipText = theirFace.ToolTipText;
     toFace.Visible = mine.Visible;
@@ -118,8 +131,8 @@ Game& mirrored(const Game& g, int level) {
 Game& playTrial(const Game& g) { return trialCopy(g, true); }
 
 void undoPlayer1Trial(Game& trial, const Game& g) {
-  trial.game = g.game;
-  trial.Player1 = g.Player1;
+  copyRead(trial.game, g.game);
+  copyRead(trial.Player1, g.Player1);
   copyCounters(trial, g);
 }
 

@@ -20,7 +20,8 @@ int hintPosition(const Game& game);
 
 // A copy of game's play state on the quiet desktop, for trying a play. The
 // copy is kept from call to call (on this thread) and only what a play reads
-// is copied again, so that trials stay cheap; the next call overwrites it.
+// is copied again (no card's picture), so that trials stay cheap; the next
+// call overwrites it.
 Game& playTrial(const Game& game);
 
 // Sets a trial back after player 1's play was tried on it: that play writes

@@ -49,30 +49,44 @@ int currentSum(const Game& g, const SetUnderTrial& set) {
   return sum;
 }
 
-// Visits every set of `wanted` snapshot positions in lexicographic order and
-// records each one whose current values add up to TrialValue. Values are
-// never negative and only drop (to 0) when a set is recorded, so a partial
-// set already past TrialValue can complete no match: it is skipped.
-void visitSets(Game& g, CaptureRecord& record, int k, SetUnderTrial& set, int wanted, int from) {
-  if (set.size == wanted) {
-    if (currentSum(g, set) == g.p2.TrialValue) {
-      recordSet(g, record, k, set);
+// Visits every set of `wanted` snapshot positions in lexicographic order,
+// extending `set` (whose current values add up to sum), and records each one
+// whose current values add up to TrialValue. Values are never negative and
+// only drop (to 0) when a set is recorded, so a partial set already past
+// TrialValue can complete no match: it is skipped. Returns whether a set was
+// recorded, after which the partial set's sum is read again.
+bool visitSets(Game& g, CaptureRecord& record, int k, SetUnderTrial& set, int wanted, int from,
+               int sum) {
+  const Player2Scratch& p2 = g.p2;
+  bool recorded = false;
+  for (int j = from; j <= p2.TableCount2; ++j) {
+    const int with = sum + p2.TableValue2(j);
+    if (with > p2.TrialValue) {
+      continue;
     }
-    return;
-  }
-  for (int j = from; j <= g.p2.TableCount2; ++j) {
     set.at[static_cast<std::size_t>(set.size)] = j;
     set.size += 1;
-    if (currentSum(g, set) <= g.p2.TrialValue) {
-      visitSets(g, record, k, set, wanted, j + 1);
+    bool took = false;
+    if (set.size == wanted) {
+      took = with == p2.TrialValue;
+      if (took) {
+        recordSet(g, record, k, set);
+      }
+    } else {
+      took = visitSets(g, record, k, set, wanted, j + 1, with);
     }
     set.size -= 1;
+    if (took) {
+      recorded = true;
+      sum = currentSum(g, set);
+    }
   }
+  return recorded;
 }
 
 void trySums(Game& g, CaptureRecord& record, int k, int wanted) {
   SetUnderTrial set;
-  visitSets(g, record, k, set, wanted, 1);
+  visitSets(g, record, k, set, wanted, 1, 0);
 }
 
 int cardsLeftOnCopy(const Game& g) {
@@ -103,10 +117,16 @@ void tryAllRules(Game& g, int k) {
 
 void EvaluateCaptures(Game& g) {
   Player2Scratch& p2 = g.p2;
+  // Every trial starts from the real table. The copy already holds its faces
+  // and a trial only hides cards of it and zeroes their values: both are put
+  // back from the snapshot taken here.
+  ResetTableCopy(g);
+  const SlotArray<int, 0, 10> tableValues = p2.TableValue2;
   for (int k = 1; k <= p2.HandCount2; ++k) {
-    // Every trial starts from the real table. The copy already holds its
-    // faces and a trial only hides cards of it: no face is copied again.
-    ResetTableCopy(g);
+    p2.TableValue2 = tableValues;
+    for (int i = 1; i <= 10; ++i) {
+      g.game1(i).Visible = g.game(i).Visible;
+    }
     p2.TrialValue = valueOf(g.Player2(p2.HandSlot2(k)));
     tryAllRules(g, k);
     p2.TrialLeft = cardsLeftOnCopy(g);
