@@ -30,6 +30,9 @@ struct Caption {
   bool bold;
 };
 
+// At start the hand-off waits for the first paint, at most this long.
+constexpr int kLatestHandOffMs = 1000;
+
 const QColor kGreen(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
@@ -163,8 +166,23 @@ void SplashWindow::centreOnScreen() {
 
 void SplashWindow::showAtStart() {
   centreOnScreen();
+  tickAfterPaint_ = true;
   show();
-  Timer1_.start();
+  // A splash that is never painted (not mapped by the desktop) still hands
+  // over.
+  QTimer::singleShot(kLatestHandOffMs, this, [this] { startTicking(); });
+}
+
+void SplashWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  startTicking();
+}
+
+void SplashWindow::startTicking() {
+  if (tickAfterPaint_) {
+    tickAfterPaint_ = false;
+    Timer1_.start();
+  }
 }
 
 void SplashWindow::showAbout() {
