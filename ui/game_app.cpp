@@ -73,7 +73,9 @@ void GameApp::start() {
 }
 
 void GameApp::handOff() {
-  if (table_) {
+  // A program already leaving (a start-up measurement ends at the first
+  // paint) builds no table.
+  if (table_ || platform_.ending()) {
     return;
   }
   applyStartupDefaults(game_);

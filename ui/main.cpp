@@ -22,9 +22,13 @@ void identifyApplication() {
   nameApplication();
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorza.qorza"));
   // The compiled-in icon is the picture the package installs into the icon
-  // theme; taking it directly spares a search through the theme's folders at
-  // start.
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/io.github.qorza.qorza.svg")));
+  // theme, drawn beforehand at the sizes the X11 window takes: neither a
+  // search through the theme's folders nor drawing the SVG slows the start.
+  QIcon icon;
+  for (const int side : {16, 32, 64, 128}) {
+    icon.addFile(QStringLiteral(":/icons/qorza-%1.png").arg(side), QSize(side, side));
+  }
+  QApplication::setWindowIcon(icon);
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ struct Caption {
   bool bold;
 };
 
+// At start the hand-off waits for the first paint, at most this long.
+constexpr int kLatestHandOffMs = 1000;
+
 const QColor kGreen(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
@@ -55,15 +58,21 @@ const Caption kCaptions[] = {
 // A design family that is not installed is asked for by the fonts that
 // stand in for it: the font database then never searches for the missing
 // name nor works out fallbacks for it (most of the splash's start-up cost).
-// Each family is looked up once.
+// Each family is looked up once, by name among the installed families: asking
+// the font configuration what the name stands for would cost more than the
+// splash's fonts themselves.
+bool isInstalled(const QString& family) {
+  static const QStringList installed = QFontDatabase::families();
+  return installed.contains(family, Qt::CaseInsensitive);
+}
+
 QStringList familiesFor(const QString& design) {
   static QHash<QString, QStringList> known;
   auto found = known.constFind(design);
   if (found == known.constEnd()) {
     const QStringList standIns = QFont::substitutes(design);
-    found = known.insert(design, standIns.isEmpty() || QFontDatabase::hasFamily(design)
-                                     ? QStringList{design}
-                                     : standIns);
+    found = known.insert(
+        design, standIns.isEmpty() || isInstalled(design) ? QStringList{design} : standIns);
   }
   return found.value();
 }
@@ -157,8 +166,23 @@ void SplashWindow::centreOnScreen() {
 
 void SplashWindow::showAtStart() {
   centreOnScreen();
+  tickAfterPaint_ = true;
   show();
-  Timer1_.start();
+  // A splash that is never painted (not mapped by the desktop) still hands
+  // over.
+  QTimer::singleShot(kLatestHandOffMs, this, [this] { startTicking(); });
+}
+
+void SplashWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  startTicking();
+}
+
+void SplashWindow::startTicking() {
+  if (tickAfterPaint_) {
+    tickAfterPaint_ = false;
+    Timer1_.start();
+  }
 }
 
 void SplashWindow::showAbout() {

@@ -115,6 +115,7 @@ class DialogsTest : public QObject {
   void emptiedTargetGetsTheLastOneBack();
   void nameBoxSelectsAllOnFocus();
   void startHandsOffOnce();
+  void startWaitsForTheSplashPaint();
   void aboutClosesItselfAndLeavesTheGameAlone();
   void aboutStaysThreeSecondsByDefault();
   void helpShowsTheSameTextsAgain();
@@ -359,6 +360,17 @@ void DialogsTest::startHandsOffOnce() {
   QCOMPARE(handOffs, 1);
   splash.close();  // what the new-game dialog does
   QVERIFY(!splash.isVisible());
+}
+
+void DialogsTest::startWaitsForTheSplashPaint() {
+  int handOffs = 0;
+  SplashWindow splash([&] { ++handOffs; });
+  splash.setUpdatesEnabled(false);  // as if not yet drawn on the screen
+  splash.showAtStart();
+  QTest::qWait(200);
+  QCOMPARE(handOffs, 0);
+  QTRY_COMPARE(handOffs, 1);  // but not for ever
+  splash.close();
 }
 
 void DialogsTest::aboutClosesItselfAndLeavesTheGameAlone() {

@@ -2,7 +2,8 @@
 // How the windows look and take the keyboard whatever the desktop: access-key
 // underlines only while Alt is held (the keys still work), Tab into a group
 // of options lands on the checked one, the focus shows, and a dark desktop
-// palette leaves every window in its own colours.
+// palette leaves every window in its own colours; the window's icon is the
+// packaged one.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,6 +161,18 @@ class LookTest : public QObject {
       QCOMPARE(background(&splash), QColor(0, 0, 255));
     }
     QApplication::setPalette(light);
+  }
+
+  // The window's icon is drawn beforehand; each picture must still be what
+  // the packaged SVG gives at its size.
+  void theDrawnIconsMatchThePackagedOne() {
+    const QIcon packaged(QStringLiteral(QORZA_SOURCE_DIR "/packaging/io.github.qorza.qorza.svg"));
+    for (const int side : {16, 32, 64, 128}) {
+      const QImage drawn(QStringLiteral(QORZA_SOURCE_DIR "/assets/icon/qorza-%1.png").arg(side));
+      const QImage fresh = packaged.pixmap(QSize(side, side), 1.0).toImage();
+      QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32),
+               fresh.convertToFormat(QImage::Format_ARGB32));
+    }
   }
 };
 
