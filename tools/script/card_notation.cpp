@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "game/card_values.h"
+
 namespace qorza::script {
 
 namespace {
@@ -53,17 +55,21 @@ int suitOfPicture(const Picture& picture) {
 // A picture's rank guessed from its last letter ("_7", "_10", "_jack",
 // "_queen", "_king"), 0 when none fits; the caller checks the whole name.
 int rankOfPicture(const Picture& picture) {
-  switch (picture.empty() ? '\0' : picture.back()) {
+  if (picture.empty()) {
+    return 0;
+  }
+  const char last = picture.back();
+  switch (last) {
     case 'k':
-      return 11;
+      return kJack;
     case 'n':
-      return 12;
+      return kQueen;
     case 'g':
-      return 13;
+      return kKing;
     case '0':
       return 10;
     default:
-      return picture.back() >= '1' && picture.back() <= '9' ? picture.back() - '0' : 0;
+      return last >= '1' && last <= '9' ? last - '0' : 0;
   }
 }
 
