@@ -183,8 +183,9 @@ class ResumeAndHintTest : public QObject {
     answerBox(QMessageBox::Yes);
     showWindow();
     const std::string before = saveMatch(*game);
-    QCOMPARE(window->hintAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
-    window->hintAction()->trigger();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
     const int hinted = window->view()->hintedCard();
     QVERIFY(hinted >= 1 && hinted <= 6);
     QCOMPARE(hinted, hintPosition(*game));
