@@ -3,22 +3,18 @@
 // reader alike (saved_match.cpp), each field with the range play can take.
 #pragma once
 
+#include "game/bounds.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 
 namespace qorza {
 
-struct Range {
-  int lo;
-  int hi;
-};
-
 namespace saved {
 
-inline constexpr Range kDealCount{0, 100000};  // deals of one match
-inline constexpr Range kTableSlot{0, 10};      // a table or hand position; 0 for none
-inline constexpr Range kCardValue{0, 13};      // a rank; 0 for none
-inline constexpr Range kSmallCount{0, 52};     // cards counted in one play
+inline constexpr Range kDealCount = bounds::kDealCount;
+inline constexpr Range kTableSlot{0, 10};   // a table or hand position; 0 for none
+inline constexpr Range kCardValue{0, 13};   // a rank; 0 for none
+inline constexpr Range kSmallCount{0, 52};  // cards counted in one play
 inline constexpr Range kScore{-static_cast<int>(kNumberLimit), static_cast<int>(kNumberLimit)};
 
 template <typename A, typename P>
