@@ -77,6 +77,7 @@ void TableWindow::buildMenu() {
   statisticsAction_ = addCommand(file, QStringLiteral("الإحصاءات"), QKeySequence(Qt::Key_F9));
   hintAction_ = addCommand(file, QStringLiteral("تلميح"), QKeySequence(Qt::CTRL | Qt::Key_H));
   undoAction_ = addCommand(file, QStringLiteral("تراجع"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  undoAction_->setEnabled(false);  // nothing played yet
   file->addSeparator();
   exitAction_ = addCommand(file, QStringLiteral("إ&نهاء العبة"), QKeySequence(Qt::Key_F3));
 
