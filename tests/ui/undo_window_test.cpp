@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -16,6 +17,8 @@
 #include "game/saved_match.h"
 #include "scoring/deal_scoring.h"
 #include "tests/support/answer_modal.h"
+#include "ui/app_files.h"
+#include "ui/game_memory.h"
 #include "ui/qt_platform.h"
 #include "ui/results_window.h"
 #include "ui/statistics_window.h"
@@ -116,6 +119,24 @@ class UndoWindowTest : public QObject {
     window->undoAction()->trigger();
     game->DelayMs = 0;  // a setting: not taken back
     QCOMPARE(saveMatch(*game), afterOne);
+  }
+
+  void theSavedMatchAfterAnUndoIsTheRestoredPosition() {
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    openDealtWindow();
+    GameMemory memory(*game);
+    window->setMemory(&memory);
+    window->playHandCard(firstCard(*game));
+    const std::string afterOne = saveMatch(*game);
+    window->playHandCard(firstCard(*game));
+    window->undoAction()->trigger();
+    QByteArray saved;
+    QVERIFY(readWholeFile(savedMatchPath(), &saved));
+    QCOMPARE(saved.toStdString(), afterOne);
+    QCOMPARE(memory.statistics()[VariantKey::of(*game)].undosUsed, 1);
+    window->setMemory(nullptr);
   }
 
   void theStatisticsWindowShowsTheUndos() {
