@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How each deal row of the results came about: over seeded matches in every
 // variant and level, a row's breakdown adds up to the step between the
-// running totals and is made of the deal's counters; halves round to the
-// even neighbour; the saved match keeps the breakdowns, and one saved before
-// the game kept them still loads.
+// running totals and is made of the deal's counters, halves included; the
+// saved match keeps the breakdowns, and one saved before the game kept them
+// still loads.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -16,7 +16,6 @@
 #include "game/new_game_options.h"
 #include "game/numbers.h"
 #include "game/saved_match.h"
-#include "scoring/deal_scoring.h"
 #include "tools/sim/sim_platform.h"
 #include "tools/sim/strategies.h"
 
@@ -90,41 +89,6 @@ TEST(ScoreBreakdown, EachRowAddsUpToTheStepBetweenTheRunningTotals) {
   }
   EXPECT_GT(rows, 300);
   EXPECT_GT(halves, rows / 2);
-}
-
-// A half goes to the even neighbour, so the same Qorza worth gives a
-// different rounding after a different score.
-TEST(ScoreBreakdown, AHalfRoundsToTheEvenScore) {
-  struct Case {
-    int scoreBefore;
-    const char* qorza;
-    const char* points;
-    int cardsTaken;  // player 1's; player 2 took 20
-    int scoreAfter;
-    double rounding;
-    int bonus;
-  };
-  const Case cases[] = {
-      {0, "12.5", "0", 20, 12, -0.5, 0}, {0, "13.5", "0", 20, 14, 0.5, 0},
-      {1, "12.5", "0", 20, 14, 0.5, 0},  {2, "12.5", "1", 21, 19, 0.5, 3},
-      {0, "25", "4", 19, 29, 0, 0},      {10, "0", "0", 30, 13, 0, 3},
-  };
-  for (const Case& c : cases) {
-    Table t(52, 6, 2);
-    t.game.ScoreTable(1) = c.scoreBefore;
-    t.game.txt_qorza(1).Text = c.qorza;
-    t.game.TXT_POINT(1).Text = c.points;
-    t.game.TXT_CARD(1).Text = std::to_string(c.cardsTaken);
-    t.game.TXT_CARD(2).Text = "20";
-    t.game.RoundCount1 = 1;
-    ScoreDeal(t.game);
-    const DealScorePart& part = t.platform.lastResults()->Breakdowns.at(0).players[0];
-    EXPECT_EQ(t.platform.lastResults()->Grid1[1][1].Text, std::to_string(c.scoreAfter))
-        << c.qorza << " after " << c.scoreBefore;
-    EXPECT_EQ(part.rounding, c.rounding) << c.qorza << " after " << c.scoreBefore;
-    EXPECT_EQ(part.cardBonus, c.bonus);
-    EXPECT_EQ(c.scoreBefore + part.total(), c.scoreAfter);
-  }
 }
 
 TEST(ScoreBreakdown, TheSavedMatchKeepsItAndAnOlderMatchLoadsWithoutIt) {
