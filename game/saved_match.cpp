@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/saved_match.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
@@ -152,6 +153,19 @@ class Writer {
     }
     out[key] = std::move(array);
   }
+  void breakdowns(const char* key, const std::vector<DealBreakdown>& rows) {
+    json array = json::array();
+    for (const DealBreakdown& b : rows) {
+      json row = json::object({{"deal", b.deal}});
+      for (std::size_t p = 0; p < 2; ++p) {
+        const DealScorePart& part = b.players[p];
+        row[p == 0 ? "player1" : "player2"] =
+            json::array({part.qorzaWorth, part.cardPoints, part.cardBonus, part.rounding});
+      }
+      array.push_back(std::move(row));
+    }
+    out[key] = std::move(array);
+  }
   void deck(const char* key, const std::vector<int>& indexes) { out[key] = indexes; }
   void random(const char* key, const Random& rng) {
     out[key] = json::object({{"state", rng.state()}, {"fixed", rng.seedIsFixed()}});
@@ -281,6 +295,41 @@ class Reader {
     }
     rows = std::move(read);
   }
+  // Optional: a match saved before the rows kept their breakdown has none.
+  void breakdowns(const char* key, std::vector<DealBreakdown>& rows) {
+    if (in_.find(key) == in_.end()) {
+      rows.clear();
+      return;
+    }
+    const json& array = at(key);
+    if (!array.is_array() || array.size() > kMaxGridRows) {
+      fault(path(key), "not a list of deal breakdowns");
+    }
+    std::vector<DealBreakdown> read;
+    for (std::size_t r = 0; r < array.size(); ++r) {
+      const std::string w = path(key) + "." + std::to_string(r);
+      if (!array[r].is_object()) {
+        fault(w, "not an object");
+      }
+      Reader row(array[r], w);
+      DealBreakdown b;
+      row.integer("deal", b.deal, Range{1, saved::kDealCount.hi});
+      for (std::size_t p = 0; p < 2; ++p) {
+        const char* who = p == 0 ? "player1" : "player2";
+        const json& parts = row.at(who);
+        if (!parts.is_array() || parts.size() != 4) {
+          fault(row.path(who), "not [Qorza, points, bonus, rounding]");
+        }
+        DealScorePart& part = b.players[p];
+        part.qorzaWorth = amountOf(parts[0], row.path(who));
+        part.cardPoints = amountOf(parts[1], row.path(who));
+        part.cardBonus = integerOf(parts[2], row.path(who), Range{0, 3});
+        part.rounding = amountOf(parts[3], row.path(who));
+      }
+      read.push_back(b);
+    }
+    rows = std::move(read);
+  }
   void deck(const char* key, std::vector<int>& indexes) {
     const json& array = at(key);
     if (!array.is_array() || array.size() > static_cast<std::size_t>(kLibrarySize)) {
@@ -332,6 +381,13 @@ class Reader {
       fault(w, "outside " + std::to_string(range.lo) + ".." + std::to_string(range.hi));
     }
     return j.get<int>();
+  }
+  // A number a counter can hold, whole or not.
+  static double amountOf(const json& j, const std::string& w) {
+    if (!j.is_number() || !(std::abs(j.get<double>()) <= kNumberLimit)) {
+      fault(w, "not a number within the counters' limit");
+    }
+    return j.get<double>();
   }
   static bool flagOf(const json& j, const std::string& w) {
     if (!j.is_boolean()) {
@@ -408,6 +464,11 @@ void checkTogether(const Game& g) {
   }
   if (g.frm_results.Loaded && rows.empty()) {
     fault("frm_results.Grid1", "a loaded grid without its headings");
+  }
+  for (const DealBreakdown& b : g.frm_results.Breakdowns) {
+    if (static_cast<std::size_t>(b.deal) >= rows.size()) {
+      fault("frm_results.Breakdowns", "a breakdown of no row");
+    }
   }
 }
 

@@ -85,6 +85,7 @@ void resultsFields(A& a, M& m) {
   a.text("Label1Caption", m.Label1Caption);
   a.flag("Label1Visible", m.Label1Visible);
   a.integer("NewestRow", m.NewestRow, kDealCount);
+  a.breakdowns("Breakdowns", m.Breakdowns);  // absent from older matches
 }
 
 template <typename A, typename G>

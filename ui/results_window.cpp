@@ -11,6 +11,7 @@
 #include "game/game_state.h"
 #include "ui/fonts.h"
 #include "ui/game_style.h"
+#include "ui/score_breakdown_text.h"
 #include "ui/twips.h"
 
 namespace qorza {
@@ -111,12 +112,20 @@ void ResultsWindow::fillGrid(const ResultsWindowModel& model) {
   }
   for (int r = 0; r < rowCount; ++r) {
     const auto& row = model.Grid1[static_cast<std::size_t>(r) + 1];
+    // The row tells how its scores came about, on hover and to a screen reader.
+    const DealBreakdown* breakdown = breakdownOfRow(model, r + 1);
+    const QString told = breakdown
+                             ? breakdownText(*breakdown, grid_->horizontalHeaderItem(1)->text(),
+                                             grid_->horizontalHeaderItem(2)->text())
+                             : QString();
     for (int c = 0; c < 3; ++c) {
       const ResultsCell& cell = row[static_cast<std::size_t>(c)];
       auto* item = new QTableWidgetItem(QString::fromStdString(cell.Text));
       item->setTextAlignment(Qt::AlignCenter);
       item->setForeground(kCellText);
       item->setBackground(cell.Highlighted ? kWinnerYellow : kCellBackground);
+      item->setToolTip(told);
+      item->setData(Qt::AccessibleDescriptionRole, told);
       grid_->setItem(r, c, item);
     }
   }

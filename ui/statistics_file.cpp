@@ -63,6 +63,13 @@ std::optional<VariantStatistics> figuresFromJson(const QJsonObject& o) {
     return std::nullopt;
   }
   s.dealScoreTotal = total.toInteger();
+  // Files written before the game counted undos have none.
+  const QJsonValue undos = o.value(QStringLiteral("undosUsed"));
+  if (!undos.isUndefined() &&
+      (!isWholeNumber(undos) || undos.toInteger() < 0 || undos.toInteger() > 1'000'000'000)) {
+    return std::nullopt;
+  }
+  s.undosUsed = undos.toInt();
   return s;
 }
 
@@ -78,6 +85,7 @@ QByteArray statisticsJson(const Statistics& statistics) {
       o.insert(QLatin1String(f.name), s.*f.member);
     }
     o.insert(QStringLiteral("dealScoreTotal"), static_cast<qint64>(s.dealScoreTotal));
+    o.insert(QStringLiteral("undosUsed"), s.undosUsed);
     o.insert(QStringLiteral("averageDealScore"), s.averageDealScore());
     variants.append(o);
   }
@@ -132,6 +140,7 @@ QString statisticsText(const Statistics& statistics) {
                 .arg(s.qorzas)
                 .arg(s.longestStreak)
                 .arg(s.hintsUsed);
+    text += QStringLiteral("  turns taken back %1\n").arg(s.undosUsed);
   }
   return text;
 }

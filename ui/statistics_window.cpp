@@ -35,11 +35,11 @@ constexpr VariantChoice kVariants[] = {
 const char* const kLevelCaptions[3] = {"عادي", "متوسط", "جيد"};
 
 const char* const kFigureCaptions[] = {
-    "المباريات الملعوبة", "المباريات الرابحة", "المباريات الخاسرة",
-    "الجولات الملعوبة",   "معدل نقاط الجولة",  "أفضل نقاط جولة",
-    "عدد مرات Qorza",     "أطول سلسلة فوز",    "التلميحات المستعملة",
+    "المباريات الملعوبة",  "المباريات الرابحة", "المباريات الخاسرة", "الجولات الملعوبة",
+    "معدل نقاط الجولة",    "أفضل نقاط جولة",    "عدد مرات Qorza",    "أطول سلسلة فوز",
+    "التلميحات المستعملة", "مرات التراجع",
 };
-constexpr int kFigureCount = 9;
+constexpr int kFigureCount = 10;
 constexpr int kRowHeight = 22;
 constexpr int kGridTop = 44;
 constexpr int kGridHeight = kRowHeight * (kFigureCount + 1) + 2;  // the headings, the frame
@@ -64,8 +64,10 @@ QString figure(const VariantStatistics& s, int row) {
       return QString::number(s.qorzas);
     case 7:
       return QString::number(s.longestStreak);
-    default:
+    case 8:
       return QString::number(s.hintsUsed);
+    default:
+      return QString::number(s.undosUsed);
   }
 }
 

@@ -76,6 +76,7 @@ bool TableWindow::offerSavedMatch() {
     return false;
   }
   if (memory_->resumeSavedMatch()) {
+    undo_.clear();
     soundAction_->setChecked(game_.SoundOn);
     return true;
   }
@@ -94,6 +95,16 @@ void TableWindow::showHint() {
   view_->setHintedCard(position);
   if (position != 0 && memory_) {
     memory_->recorder().hintUsed(game_);
+  }
+}
+
+void TableWindow::undoTurn() {
+  if (!undo_.undo(game_)) {
+    return;
+  }
+  view_->setHintedCard(0);
+  if (memory_) {
+    memory_->recorder().undoUsed(game_);
   }
 }
 

@@ -76,6 +76,8 @@ void TableWindow::buildMenu() {
   resultsAction_ = addCommand(file, QStringLiteral("النتائج"), QKeySequence(Qt::Key_F7));
   statisticsAction_ = addCommand(file, QStringLiteral("الإحصاءات"), QKeySequence(Qt::Key_F9));
   hintAction_ = addCommand(file, QStringLiteral("تلميح"), QKeySequence(Qt::CTRL | Qt::Key_H));
+  undoAction_ = addCommand(file, QStringLiteral("تراجع"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  undoAction_->setEnabled(false);  // nothing played yet
   file->addSeparator();
   exitAction_ = addCommand(file, QStringLiteral("إ&نهاء العبة"), QKeySequence(Qt::Key_F3));
 
@@ -105,6 +107,7 @@ void TableWindow::buildMenu() {
   connect(statisticsAction_, &QAction::triggered, this,
           [this] { runCommand([this] { showStatistics(); }); });
   connect(hintAction_, &QAction::triggered, this, [this] { runCommand([this] { showHint(); }); });
+  connect(undoAction_, &QAction::triggered, this, [this] { runCommand([this] { undoTurn(); }); });
   connect(exitAction_, &QAction::triggered, this, [this] { confirmExit(); });
   connect(contentsAction_, &QAction::triggered, this,
           [this] { runCommand([this] { showHelp(); }); });
@@ -128,6 +131,7 @@ void TableWindow::updateMenuState() {
   resultsAction_->setEnabled(idle && game_.MNU_RESULTS_Enabled);
   statisticsAction_->setEnabled(idle && memory_ != nullptr);
   hintAction_->setEnabled(idle && game_.Activated);
+  undoAction_->setEnabled(idle && game_.Activated && undo_.canUndo(game_));
   contentsAction_->setEnabled(idle);
   aboutAction_->setEnabled(idle);
 }
@@ -157,8 +161,10 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
   if (memory_) {
     memory_->recorder().beforeTurn(game_);
   }
+  undo_.beforeTurn(game_);
   turn();
   turnRunning_ = false;
+  undo_.afterTurn(game_);
   if (memory_) {
     memory_->recorder().afterTurn(game_);
   }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+#include "game/flow/undo.h"
+
 class QAction;
 
 namespace qorza {
@@ -42,6 +44,7 @@ class TableWindow : public QMainWindow {
   QAction* aboutAction() const { return aboutAction_; }
   QAction* statisticsAction() const { return statisticsAction_; }
   QAction* hintAction() const { return hintAction_; }
+  QAction* undoAction() const { return undoAction_; }
 
   // What the game remembers between runs: the table then counts the
   // statistics, saves the match after each turn and the settings on each
@@ -53,6 +56,9 @@ class TableWindow : public QMainWindow {
   void showHint();
   // The statistics command.
   void showStatistics();
+  // The undo command: takes back player 1's last card and the computer's
+  // answer, back to the start of the deal; the settings stay as they are.
+  void undoTurn();
 
   // Player 1 plays hand position k, as a click on the card does.
   void playHandCard(int k);
@@ -103,6 +109,7 @@ class TableWindow : public QMainWindow {
   bool activating_ = false;
   bool turnRunning_ = false;
   bool ended_ = false;
+  UndoHistory undo_;
 
   QAction* newAction_ = nullptr;
   QAction* optionsAction_ = nullptr;
@@ -113,6 +120,7 @@ class TableWindow : public QMainWindow {
   QAction* aboutAction_ = nullptr;
   QAction* statisticsAction_ = nullptr;
   QAction* hintAction_ = nullptr;
+  QAction* undoAction_ = nullptr;
 };
 
 // The game's code for a key press: 49..54 for the digits 1 to 6 of the main

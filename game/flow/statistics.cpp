@@ -27,6 +27,7 @@ void StatisticsRecorder::matchStarted(const Game& game) {
   matchOpen_ = true;
   dealsCounted_ = 0;
   lastScore_ = 0;
+  turnQorzas_.clear();
   current().matchesPlayed += 1;
 }
 
@@ -35,6 +36,7 @@ void StatisticsRecorder::matchResumed(const Game& game) {
   matchOpen_ = true;
   dealsCounted_ = game.RoundCount1;
   lastScore_ = game.ScoreTable(1);
+  turnQorzas_.clear();
 }
 
 void StatisticsRecorder::beforeTurn(const Game& game) {
@@ -83,13 +85,29 @@ void StatisticsRecorder::countMatchEnd(const Game& game) {
 // Player 1's play flags stay as his card left them until his next card.
 void StatisticsRecorder::afterTurn(const Game& game) {
   const bool played = game.TurnInHand != turnMark_ || game.DealtCount != dealtMark_;
-  if (matchOpen_ && played && game.p1.QorzaMade) {
+  const bool counted = matchOpen_ && played && game.p1.QorzaMade;
+  if (counted) {
     current().qorzas += 1;
+  }
+  if (game.DealtCount < dealtMark_) {
+    turnQorzas_.clear();  // the deal ended: its turns are never taken back
+  } else if (played) {
+    turnQorzas_.push_back(counted);
   }
 }
 
 void StatisticsRecorder::hintUsed(const Game& game) {
   (*statistics_)[VariantKey::of(game)].hintsUsed += 1;
+}
+
+void StatisticsRecorder::undoUsed(const Game& game) {
+  (*statistics_)[VariantKey::of(game)].undosUsed += 1;
+  if (!turnQorzas_.empty()) {
+    if (turnQorzas_.back()) {
+      current().qorzas -= 1;
+    }
+    turnQorzas_.pop_back();
+  }
 }
 
 }  // namespace qorza

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace qorza {
 
@@ -23,6 +24,7 @@ struct VariantStatistics {
   int currentStreak = 0;  // matches won in a row up to the last one
   int longestStreak = 0;
   int hintsUsed = 0;
+  int undosUsed = 0;  // turns taken back
 
   double averageDealScore() const;
   bool operator==(const VariantStatistics&) const = default;
@@ -60,6 +62,8 @@ class StatisticsRecorder {
   // The turn, and any deal end inside it, is over.
   void afterTurn(const Game& game);
   void hintUsed(const Game& game);
+  // A turn has been taken back: a Qorza it made is no longer counted.
+  void undoUsed(const Game& game);
 
  private:
   VariantStatistics& current();
@@ -74,6 +78,8 @@ class StatisticsRecorder {
   // Where the deal stood before the turn: a turn that plays a card moves it.
   int turnMark_ = 0;
   int dealtMark_ = 0;
+  // Whether each turn of the deal in play made a Qorza, the last turn last.
+  std::vector<bool> turnQorzas_;
 };
 
 }  // namespace qorza

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +59,7 @@ Statistics sampleStatistics() {
   a.currentStreak = 2;
   a.longestStreak = 2;
   a.hintsUsed = 7;
+  a.undosUsed = 3;
   s[VariantKey{44, 4, 3}].matchesPlayed = 1;
   return s;
 }
@@ -158,6 +162,23 @@ class MemoryTest : public QObject {
     }
   }
 
+  void statisticsWrittenBeforeUndosWereCountedStillLoad() {
+    QJsonDocument doc = QJsonDocument::fromJson(statisticsJson(sampleStatistics()));
+    QJsonObject root = doc.object();
+    QJsonArray variants = root.value("variants").toArray();
+    for (QJsonValueRef entry : variants) {
+      QJsonObject o = entry.toObject();
+      o.remove("undosUsed");
+      entry = o;
+    }
+    root.insert("variants", variants);
+    const auto read = statisticsFromJson(QJsonDocument(root).toJson());
+    QVERIFY(read.has_value());
+    Statistics expected = sampleStatistics();
+    expected[VariantKey{52, 6, 2}].undosUsed = 0;
+    QCOMPARE(*read, expected);
+  }
+
   void damagedStatisticsStartFreshWithABadCopy_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("empty") << QByteArray();
@@ -167,6 +188,8 @@ class MemoryTest : public QObject {
     QTest::newRow("version as text") << QByteArray(R"({"version": "1", "variants": []})");
     QTest::newRow("figure as text")
         << statisticsJson(sampleStatistics()).replace("\"hintsUsed\": 7", "\"hintsUsed\": \"7\"");
+    QTest::newRow("negative undos")
+        << statisticsJson(sampleStatistics()).replace("\"undosUsed\": 3", "\"undosUsed\": -3");
     QTest::newRow("fractional figure")
         << statisticsJson(sampleStatistics()).replace("\"qorzas\": 4", "\"qorzas\": 4.5");
     QTest::newRow("unknown variant")

@@ -122,7 +122,7 @@ void ScriptSession::execute(const ScriptLine& line) {
   if (command == "save") return save(line);
   if (command == "load") return load(line);
   if (command != "deal" && command != "new" && command != "p2" && command != "results" &&
-      command != "dump") {
+      command != "undo" && command != "dump") {
     throw ScriptError("unknown command '" + command + "'");
   }
   expectWords(line, 0, 0);
@@ -130,8 +130,10 @@ void ScriptSession::execute(const ScriptLine& line) {
   if (command == "deal") return deal();
   if (command == "new") {
     scripted_.clear();
+    history_.clear();
     return mnu_new_real_Click(game_);
   }
+  if (command == "undo") return undo();
   if (command == "p2") return H2_player2(game_, 1);
   if (command == "results") return MNU_RESULTS_Click(game_);
   dump();
@@ -244,6 +246,7 @@ void ScriptSession::deal() {
     throw ScriptError("a 44-card deck is dealt in hands of 4");
   }
   scripted_.clear();
+  history_.clear();
   mnu_new_Click(game_);
 }
 
@@ -251,7 +254,9 @@ void ScriptSession::click(const ScriptLine& line) {
   expectWords(line, 1, 1);
   const int position = numberIn(line.word(1), 1, 6);
   requirePlayable(game_);
+  history_.beforeTurn(game_);
   Player1_Click(game_, position);
+  history_.afterTurn(game_);
 }
 
 void ScriptSession::key(const ScriptLine& line) {
@@ -259,7 +264,16 @@ void ScriptSession::key(const ScriptLine& line) {
   const int shift = line.size() > 2 ? numberIn(line.word(2), 0, 7) : 0;
   const int code = numberIn(line.word(1), 0, 255);
   requirePlayable(game_);
+  history_.beforeTurn(game_);
   Form_KeyDown(game_, code, shift);
+  history_.afterTurn(game_);
+}
+
+// Takes back the last turn of the deal in play, as the window's Undo does.
+void ScriptSession::undo() {
+  if (!history_.undo(game_)) {
+    throw ScriptError("'undo' finds no turn of this deal to take back");
+  }
 }
 
 // The turn cycle plays only a card the hand shows; so does this command.
@@ -303,6 +317,7 @@ void ScriptSession::load(const ScriptLine& line) {
     throw ScriptError(path + " holds no saved match: " + error);
   }
   scripted_.clear();
+  history_.clear();
 }
 
 void ScriptSession::dump() { out_ << stateText(game_, platform_) << '\n'; }
