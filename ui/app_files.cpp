@@ -41,16 +41,6 @@ bool writeAll(int fd, const QByteArray& data) {
   return true;
 }
 
-// Makes a rename in folder last through a power cut; a folder that cannot
-// be synced loses nothing but that.
-void syncFolder(const QString& folder) {
-  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
-}
-
 }  // namespace
 
 QString dataFolder() {
@@ -87,8 +77,7 @@ bool isPlainFile(const QString& path) {
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* error) {
-  const QString folder = QFileInfo(path).absolutePath();
-  if (!makeFolder(folder)) {
+  if (!makeFolder(QFileInfo(path).absolutePath())) {
     if (error) *error = QStringLiteral("cannot create the folder");
     return false;
   }
@@ -121,7 +110,6 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString* e
     if (error) *error = errorText(failure);
     return false;
   }
-  syncFolder(folder);
   return true;
 }
 
