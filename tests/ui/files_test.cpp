@@ -73,7 +73,7 @@ struct Player {
   }
 };
 
-enum Kind { Link, DanglingLink, Pipe };
+enum Kind { Link, DanglingLink, DeviceLink, Pipe };
 
 }  // namespace
 
@@ -93,6 +93,9 @@ class FilesTest : public QObject {
         break;
       case DanglingLink:
         QVERIFY(QFile::link(home->path() + "/nowhere", path));
+        break;
+      case DeviceLink:
+        QVERIFY(QFile::link("/dev/zero", path));
         break;
       case Pipe:
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -142,6 +145,7 @@ class FilesTest : public QObject {
     for (const char* file : {"settings", "statistics", "match"}) {
       QTest::addRow("%s, link", file) << file << int(Link);
       QTest::addRow("%s, dangling link", file) << file << int(DanglingLink);
+      QTest::addRow("%s, link to a device", file) << file << int(DeviceLink);
       QTest::addRow("%s, pipe", file) << file << int(Pipe);
     }
   }
