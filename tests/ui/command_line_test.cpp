@@ -145,21 +145,25 @@ class CommandLineTest : public QObject {
     start(first, {}, "QORZA_TEST");  // waits at the new-game dialog
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(data("qorza.lock")), 20000);
     put(data("statistics.json"), qorza::statisticsJson(sample()));
-    // A second start says so in one line and ends.
+    put(data("match.json.Ab12Cd"), "{");  // a copy a killed write left
+    // A second start says so in one line and ends, touching nothing.
     QCOMPARE(run({}, "QORZA_NOTICES_ON_STDOUT"), 1);
     QCOMPARE(out.trimmed(), QString::fromUtf8(qorza::kAlreadyRunningNotice));
+    QVERIFY(QFileInfo::exists(data("match.json.Ab12Cd")));
     // The statistics are shown; nothing is deleted under the running game.
     QCOMPARE(run({"--stats"}), 0);
     QVERIFY2(out.contains(QStringLiteral("Variant 52/4, level 1")), qPrintable(out));
     QCOMPARE(run({"--forget"}), 1);
     QVERIFY2(err.contains(QStringLiteral("running")), qPrintable(err));
     QVERIFY(QFileInfo::exists(data("statistics.json")));
-    // A killed game's lock is stale: it stops nobody.
+    // A killed game's lock is stale: it stops nobody, and the next game
+    // clears the copies left beside its files.
     first.kill();
     first.waitForFinished();
     QVERIFY(QFileInfo::exists(data("qorza.lock")));
     QCOMPARE(run({}, "QORZA_QUIT_AT_NEW_GAME_DIALOG"), 0);
     QVERIFY2(out.contains(QStringLiteral("new-game dialog")), qPrintable(out));
+    QVERIFY(!QFileInfo::exists(data("match.json.Ab12Cd")));
     QCOMPARE(run({"--forget"}), 0);
     QVERIFY(!QFileInfo::exists(data("statistics.json")));
   }
