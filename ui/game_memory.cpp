@@ -37,7 +37,12 @@ QStringList GameMemory::takeNotices() {
   return taken;
 }
 
-bool GameMemory::hasSavedMatch() const { return QFileInfo::exists(savedMatchPath()); }
+bool GameMemory::hasSavedMatch() const {
+  // An emptied file is a match the player settled that could not be
+  // removed: it is not offered again.
+  const QString path = savedMatchPath();
+  return pathTaken(path) && !(isPlainFile(path) && QFileInfo(path).size() == 0);
+}
 
 bool GameMemory::resumeSavedMatch() {
   matchSettled_ = true;
@@ -56,17 +61,37 @@ bool GameMemory::resumeSavedMatch() {
 
 void GameMemory::discardSavedMatch() {
   matchSettled_ = true;
-  QFile::remove(savedMatchPath());
+  removeSavedMatch();
+}
+
+void GameMemory::removeSavedMatch() {
+  if (stopped_) {
+    return;
+  }
+  const QString path = savedMatchPath();
+  if (removeFile(path)) {
+    return;
+  }
+  // A folder that refuses the removal still lets the file be emptied.
+  if (isPlainFile(path)) {
+    QFile::resize(path, 0);
+  }
+  writeFailed();
 }
 
 void GameMemory::saveProgress() {
+  if (stopped_) {
+    return;
+  }
   saveStatistics();
   if (!matchSettled_ && hasSavedMatch()) {
     return;  // never touch a saved match the player has not been asked about
   }
   matchSettled_ = true;
   if (!game_.Activated || matchUnplayed(game_)) {
-    QFile::remove(savedMatchPath());
+    if (pathTaken(savedMatchPath())) {
+      removeSavedMatch();
+    }
     return;
   }
   const std::string text = saveMatch(game_);
@@ -76,6 +101,9 @@ void GameMemory::saveProgress() {
 }
 
 void GameMemory::saveSettings(const QByteArray& geometry) {
+  if (stopped_) {
+    return;
+  }
   RememberedSettings now = settingsOf(game_);
   now.geometry = geometry.isEmpty() ? settings_.geometry : geometry;
   settings_ = now;
@@ -85,7 +113,7 @@ void GameMemory::saveSettings(const QByteArray& geometry) {
 }
 
 void GameMemory::saveStatistics() {
-  if (statistics_.empty() && !QFileInfo::exists(statisticsPath())) {
+  if (stopped_ || (statistics_.empty() && !pathTaken(statisticsPath()))) {
     return;
   }
   if (!writeFileAtomically(statisticsPath(), statisticsJson(statistics_))) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <optional>
 
@@ -104,12 +105,13 @@ QString settingsFilePath() { return settingsPath(); }
 FileState loadSettings(RememberedSettings* settings) {
   *settings = {};
   const QString path = settingsFilePath();
-  if (!QFileInfo::exists(path)) {
+  if (!pathTaken(path)) {
     return FileState::Missing;
   }
+  // QSettings opens what it finds: a link, a pipe or a device is damaged
+  // before it may follow or wait on it.
   std::optional<RememberedSettings> read;
-  if (QFile file(path); file.open(QIODevice::ReadOnly)) {
-    file.close();
+  if (QByteArray bytes; isPlainFile(path) && readWholeFile(path, &bytes)) {
     const auto s = openSettings();
     if (s->status() == QSettings::NoError) {
       read = readAll(*s);
@@ -123,27 +125,53 @@ FileState loadSettings(RememberedSettings* settings) {
   return FileState::Read;
 }
 
+namespace {
+
+QList<std::pair<QString, QVariant>> settingsValues(const RememberedSettings& r) {
+  return {
+      {QStringLiteral("version"), kSettingsVersion},
+      {QStringLiteral("names/player1"), r.player1Name},
+      {QStringLiteral("names/player2"), r.player2Name},
+      {QStringLiteral("game/level"), r.level},
+      {QStringLiteral("game/handSize"), r.handSize},
+      {QStringLiteral("game/target"), r.target},
+      {QStringLiteral("table/delayMs"), r.delayMs},
+      {QStringLiteral("table/sound"), r.soundOn},
+      {QStringLiteral("table/back"), r.back},
+      {QStringLiteral("window/geometry"), r.geometry},
+  };
+}
+
+}  // namespace
+
 bool saveSettings(const RememberedSettings& r) {
-  const QString path = settingsFilePath();
-  // A new file is created empty and private first: QSettings keeps the
-  // permissions of the file it replaces.
-  if (!QFileInfo::exists(path) && !writeFileAtomically(path, {})) {
+  // QSettings writes its text into a private folder of its own; the text,
+  // read back whole, goes into place through the game's checked writer, so
+  // that a full disk or a link at the settings' place costs nothing.
+  const QTemporaryDir scratch;
+  if (!scratch.isValid()) {
     return false;
   }
-  const auto s = openSettings();
-  s->setValue(QStringLiteral("version"), kSettingsVersion);
-  s->setValue(QStringLiteral("names/player1"), r.player1Name);
-  s->setValue(QStringLiteral("names/player2"), r.player2Name);
-  s->setValue(QStringLiteral("game/level"), r.level);
-  s->setValue(QStringLiteral("game/handSize"), r.handSize);
-  s->setValue(QStringLiteral("game/target"), r.target);
-  s->setValue(QStringLiteral("table/delayMs"), r.delayMs);
-  s->setValue(QStringLiteral("table/sound"), r.soundOn);
-  s->setValue(QStringLiteral("table/back"), r.back);
-  s->setValue(QStringLiteral("window/geometry"), r.geometry);
-  s->sync();
-  restrictToOwner(path);
-  return s->status() == QSettings::NoError;
+  const QString draft = scratch.filePath(QStringLiteral("qorza.conf"));
+  const auto values = settingsValues(r);
+  {
+    QSettings s(draft, QSettings::IniFormat);
+    for (const auto& [key, value] : values) {
+      s.setValue(key, value);
+    }
+    s.sync();
+    if (s.status() != QSettings::NoError) {
+      return false;
+    }
+  }
+  const QSettings check(draft, QSettings::IniFormat);
+  for (const auto& [key, value] : values) {
+    if (check.value(key).toByteArray() != value.toByteArray()) {
+      return false;
+    }
+  }
+  QByteArray text;
+  return readWholeFile(draft, &text) && writeFileAtomically(settingsFilePath(), text);
 }
 
 RememberedSettings settingsOf(const Game& game) {

@@ -147,7 +147,7 @@ QString statisticsText(const Statistics& statistics) {
 
 FileState loadStatistics(const QString& path, Statistics* statistics) {
   *statistics = {};
-  if (!QFileInfo::exists(path)) {
+  if (!pathTaken(path)) {
     return FileState::Missing;
   }
   QByteArray data;
