@@ -52,3 +52,12 @@ foreach(command "load cut-match.json" "load no-such-match.json" "load /dev/zero"
     message(FATAL_ERROR "${command}: status ${refused_rc}, ${refused_err}")
   endif()
 endforeach()
+
+# A position that no game reaches (a count of taken cards set by the
+# script) is not saved: load would refuse it.
+file(WRITE ${WORK}/refused.play "seed 3\ndeal\nset TXT_CARD1 5\nsave spoilt-match.json\n")
+play(refused ${WORK}/refused.play)
+if(NOT refused_rc STREQUAL 2 OR NOT refused_err MATCHES "line 4: .*cannot be saved.*TXT_CARD"
+   OR EXISTS ${WORK}/spoilt-match.json)
+  message(FATAL_ERROR "an unreachable position saved: status ${refused_rc}, ${refused_err}")
+endif()
