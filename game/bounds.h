@@ -45,8 +45,8 @@ inline constexpr Range kLevel{1, 3};
 inline constexpr int kMaxNameLength = 200;
 
 // The length of UTF-8 text in UTF-16 code units, as the dialogs count it: a
-// character beyond the first 65,536 takes two. Bytes that start no
-// character add nothing.
+// character beyond the first 65,536 takes two; only a character's first
+// byte counts.
 constexpr long long utf16Length(std::string_view utf8) {
   long long units = 0;
   for (const char c : utf8) {

@@ -23,13 +23,11 @@ std::string VariantKey::variantName() const {
 
 namespace {
 
-// Adds one to a count unless it is at the top of its range; false then.
-bool countOne(int& count) {
-  if (count >= bounds::kStatisticsCount.hi) {
-    return false;
+// Adds one to a count unless it is at the top of its range.
+void countOne(int& count) {
+  if (count < bounds::kStatisticsCount.hi) {
+    count += 1;
   }
-  count += 1;
-  return true;
 }
 
 }  // namespace
@@ -99,21 +97,22 @@ void StatisticsRecorder::countDeal(const Game& game) {
   lastScore_ = game.ScoreTable(1);
 }
 
-// The results' OK starts the next match at once with the same choices.
-// A match decided past the top of the counts is left out, so wins and
-// losses never pass the matches played.
+// The results' OK starts the next match at once with the same choices: the
+// end and that start are counted together, or neither once the matches
+// played are at their top, so wins and losses never pass the matches.
 void StatisticsRecorder::countMatchEnd(const Game& game) {
   VariantStatistics& s = current();
-  const bool room = s.matchesWon + s.matchesLost < s.matchesPlayed;
-  if (room && game.frm_results.Label1Caption == kWinVerdict) {
-    s.matchesWon += 1;
-    s.currentStreak += 1;
-    s.longestStreak = std::max(s.longestStreak, s.currentStreak);
-  } else if (room) {
-    s.matchesLost += 1;
-    s.currentStreak = 0;
+  if (s.matchesPlayed < bounds::kStatisticsCount.hi) {
+    if (game.frm_results.Label1Caption == kWinVerdict) {
+      s.matchesWon += 1;
+      s.currentStreak += 1;
+      s.longestStreak = std::max(s.longestStreak, s.currentStreak);
+    } else {
+      s.matchesLost += 1;
+      s.currentStreak = 0;
+    }
+    s.matchesPlayed += 1;
   }
-  countOne(s.matchesPlayed);
   dealsCounted_ = 0;
   lastScore_ = 0;
 }
