@@ -39,13 +39,18 @@ if(leftovers)
   message(FATAL_ERROR "temporary files left behind: ${leftovers}")
 endif()
 
-# A file cut short, one that is not there, a device and a save into a
-# missing folder: status 2 naming the line.
+# A file cut short, one that is not there, a device, one nested too deep
+# and a save into a missing folder: status 2 naming the line.
 file(READ ${WORK}/saved-match.json saved)
 string(SUBSTRING "${saved}" 0 900 cut)
 file(WRITE ${WORK}/cut-match.json "${cut}")
+# A field nested 60,000 deep would overflow the stack of a parser.
+string(REPEAT "[" 60000 open)
+string(REPEAT "]" 60000 close)
+string(SUBSTRING "${saved}" 1 -1 rest)
+file(WRITE ${WORK}/deep-match.json "{\"unknown\":${open}${close},${rest}")
 foreach(command "load cut-match.json" "load no-such-match.json" "load /dev/zero"
-                "save no-such-folder/match.json")
+                "load deep-match.json" "save no-such-folder/match.json")
   file(WRITE ${WORK}/refused.play "seed 3\ndeal\n${command}\ndump\n")
   play(refused ${WORK}/refused.play)
   if(NOT refused_rc STREQUAL 2 OR NOT refused_err MATCHES "line 3: ")
