@@ -5,9 +5,11 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "game/bounds.h"
 #include "game/card_library.h"
 #include "game/further_options.h"
 #include "game/game_state.h"
+#include "game/reachable_position.h"
 #include "game/saved_match_fields.h"
 
 namespace qorza {
@@ -357,7 +359,8 @@ class Reader {
   }
 
  private:
-  static constexpr std::size_t kMaxGridRows = 10000;
+  // A heading row and a row for each deal.
+  static constexpr std::size_t kMaxGridRows = bounds::kDealCount.hi + 1;
 
   std::string path(const std::string& key) const {
     return where_.empty() ? key : where_ + "." + key;
@@ -439,22 +442,53 @@ void checkHeader(const json& doc) {
   }
 }
 
-// What the fields alone cannot say: counters that must agree.
+// How deep a saved match nests its lists and objects (the cells of a deal
+// row lie deepest, at 5); deeper text is refused before it is parsed.
+constexpr int kMaxNesting = 16;
+
+bool nestsTooDeep(std::string_view text) {
+  int depth = 0;
+  bool inString = false;
+  bool escaped = false;
+  for (const char c : text) {
+    if (inString) {
+      if (escaped) {
+        escaped = false;
+      } else if (c == '\\') {
+        escaped = true;
+      } else {
+        inString = c != '"';
+      }
+      continue;
+    }
+    if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > kMaxNesting) {
+        return true;
+      }
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
+  return false;
+}
+
+// What the fields alone cannot say: the settings the match carries within
+// what the dialogs take, and a position that play can reach.
 void checkTogether(const Game& g) {
-  if (g.DeckSize != 52 && g.DeckSize != 44) {
-    fault("DeckSize", "neither 52 nor 44 cards");
+  for (int p = 1; p <= 2; ++p) {
+    if (!bounds::nameFits(g.PlayerName(p))) {
+      fault("PlayerName." + std::to_string(p), "longer than a name can be");
+    }
   }
-  if (g.HandSize != 6 && g.HandSize != 4) {
-    fault("HandSize", "neither 6 nor 4 cards");
+  if (!bounds::isWinningPointsText(g.winningPointsText)) {
+    fault("winningPointsText", "no winning points from " +
+                                   std::to_string(bounds::kWinningPoints.lo) + " to " +
+                                   std::to_string(bounds::kWinningPoints.hi));
   }
-  if (g.DeckSize == 44 && g.HandSize != 4) {
-    fault("HandSize", "a 44-card deck is dealt in hands of 4");
-  }
-  if (g.DealtCount > g.DeckSize) {
-    fault("DealtCount", "more cards dealt than the deck holds");
-  }
-  if (g.TurnInHand > g.HandSize) {
-    fault("TurnInHand", "more turns than cards in a hand");
+  if (const auto why = unreachablePosition(g)) {
+    throw LoadFault(*why);
   }
   const auto& rows = g.frm_results.Grid1;
   if (g.frm_results.NewestRow < 0 ||
@@ -494,7 +528,8 @@ bool loadMatch(Game& game, std::string_view text, std::string* error) {
     // Text cut short (a full disk, a crash while writing) lacks the closing
     // brace, and a check of the syntax alone is cheaper than a failed parse.
     const auto end = text.find_last_not_of(" \t\r\n");
-    if (end == std::string_view::npos || text[end] != '}' || !json::accept(text)) {
+    if (end == std::string_view::npos || text[end] != '}' || nestsTooDeep(text) ||
+        !json::accept(text)) {
       throw LoadFault("not JSON text");
     }
     const json doc = json::parse(text);

@@ -35,9 +35,14 @@ QTextStream& err() {
 
 int printStatistics(bool json) {
   Statistics statistics;
-  if (loadStatistics(statisticsPath(), &statistics) == FileState::Damaged) {
+  const FileState state = loadStatistics(statisticsPath(), &statistics);
+  if (state == FileState::Damaged) {
     err() << "The statistics file could not be read; it was moved to " << statisticsPath()
           << ".bad and the statistics start afresh.\n";
+    err().flush();
+  } else if (state == FileState::PartlyRead) {
+    err() << "Some entries of the statistics file could not be read; it was moved to "
+          << statisticsPath() << ".bad and the other entries kept.\n";
     err().flush();
   }
   out() << (json ? QString::fromUtf8(statisticsJson(statistics)) : statisticsText(statistics));

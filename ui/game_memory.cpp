@@ -15,6 +15,8 @@ const char* const kSettingsDamagedNotice =
     "تعذّرت قراءة الإعدادات المحفوظة، فبدأت اللعبة بالإعدادات الأصلية.";
 const char* const kStatisticsDamagedNotice =
     "تعذّرت قراءة الإحصاءات المحفوظة، فبدأت الإحصاءات من جديد.";
+const char* const kStatisticsPartlyDamagedNotice =
+    "تعذّرت قراءة بعض الإحصاءات المحفوظة، فحُفظ ما سلم منها.";
 const char* const kMatchDamagedNotice = "تعذّرت قراءة المباراة المحفوظة، فتبدأ مباراة جديدة.";
 const char* const kWriteFailedWarning = "تعذّر الحفظ على القرص، ويستمر اللعب دون حفظ.";
 
@@ -24,8 +26,11 @@ void GameMemory::load() {
   if (loadSettings(&settings_) == FileState::Damaged) {
     notices_.append(QString::fromUtf8(kSettingsDamagedNotice));
   }
-  if (loadStatistics(statisticsPath(), &statistics_) == FileState::Damaged) {
+  const FileState statistics = loadStatistics(statisticsPath(), &statistics_);
+  if (statistics == FileState::Damaged) {
     notices_.append(QString::fromUtf8(kStatisticsDamagedNotice));
+  } else if (statistics == FileState::PartlyRead) {
+    notices_.append(QString::fromUtf8(kStatisticsPartlyDamagedNotice));
   }
 }
 

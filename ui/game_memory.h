@@ -78,6 +78,7 @@ class GameMemory {
 // The Arabic lines the player reads.
 extern const char* const kSettingsDamagedNotice;
 extern const char* const kStatisticsDamagedNotice;
+extern const char* const kStatisticsPartlyDamagedNotice;
 extern const char* const kMatchDamagedNotice;
 extern const char* const kWriteFailedWarning;
 

@@ -12,7 +12,8 @@ namespace qorza {
 
 struct Game;
 
-// The figures of one variant at one level. Scores are player 1's.
+// The figures of one variant at one level. Scores are player 1's. Every
+// count stops at the top of bounds::kStatisticsCount.
 struct VariantStatistics {
   int matchesPlayed = 0;  // started; abandoned ones count, neither won nor lost
   int matchesWon = 0;
@@ -37,6 +38,8 @@ struct VariantKey {
   int level = 2;
 
   static VariantKey of(const Game& game);
+  // One of the variants at one of the levels.
+  bool isKnown() const;
   // "52/6", "52/4" or "44/4".
   std::string variantName() const;
   auto operator<=>(const VariantKey&) const = default;
@@ -69,6 +72,7 @@ class StatisticsRecorder {
   VariantStatistics& current();
   void countDeal(const Game& game);
   void countMatchEnd(const Game& game);
+  bool countQorza(const Game& game);
 
   Statistics* statistics_;
   VariantKey key_;
@@ -78,6 +82,10 @@ class StatisticsRecorder {
   // Where the deal stood before the turn: a turn that plays a card moves it.
   int turnMark_ = 0;
   int dealtMark_ = 0;
+  // Player 1's next Qorza display place before the turn; whether the turn's
+  // Qorza is still to be counted.
+  int qorzaMark_ = 1;
+  bool qorzaDue_ = false;
   // Whether each turn of the deal in play made a Qorza, the last turn last.
   std::vector<bool> turnQorzas_;
 };

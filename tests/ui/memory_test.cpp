@@ -18,6 +18,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "game/bounds.h"
 #include "game/flow/deal.h"
 #include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
@@ -151,9 +152,17 @@ class MemoryTest : public QObject {
   }
 
   void statisticsRoundTripAndRejectEveryTruncation() {
-    const Statistics sample = sampleStatistics();
+    Statistics sample = sampleStatistics();
+    // Every figure at the top of its range, as counting leaves it.
+    const int top = bounds::kStatisticsCount.hi;
+    sample[VariantKey{52, 4, 1}] = {top, top, 0, top, 1'000'000, 1'000'000, top, top, top, top};
+    sample[VariantKey{52, 4, 1}].dealScoreTotal = bounds::kMaxDealScoreTotal;
     const QByteArray json = statisticsJson(sample);
     QCOMPARE(statisticsFromJson(json), std::optional<Statistics>(sample));
+    // A variant no game is dealt in is never written.
+    Statistics unknown = sample;
+    unknown[VariantKey{44, 6, 2}].hintsUsed = 1;
+    QCOMPARE(statisticsJson(unknown), json);
     for (int n = 0; n < json.size(); ++n) {
       const QByteArray cut = json.left(n);
       // A cut inside the trailing whitespace is still the whole file.
@@ -186,14 +195,6 @@ class MemoryTest : public QObject {
     QTest::newRow("truncated") << statisticsJson(sampleStatistics()).left(60);
     QTest::newRow("future version") << QByteArray(R"({"version": 2, "variants": []})");
     QTest::newRow("version as text") << QByteArray(R"({"version": "1", "variants": []})");
-    QTest::newRow("figure as text")
-        << statisticsJson(sampleStatistics()).replace("\"hintsUsed\": 7", "\"hintsUsed\": \"7\"");
-    QTest::newRow("negative undos")
-        << statisticsJson(sampleStatistics()).replace("\"undosUsed\": 3", "\"undosUsed\": -3");
-    QTest::newRow("fractional figure")
-        << statisticsJson(sampleStatistics()).replace("\"qorzas\": 4", "\"qorzas\": 4.5");
-    QTest::newRow("unknown variant")
-        << statisticsJson(sampleStatistics()).replace("\"44/4\"", "\"44/6\"");
     QTest::newRow("variants not a list") << QByteArray(R"({"version": 1, "variants": {}})");
   }
 
@@ -211,6 +212,48 @@ class MemoryTest : public QObject {
     QVERIFY(!QFileInfo::exists(statisticsPath()));
     QCOMPARE(readFile(statisticsPath() + ".bad"),
              content.isEmpty() ? QByteArray("an older copy") : content);
+  }
+
+  // The sample's 52/6 entry spoilt: every figure of the right type within
+  // its range, and only what play can count.
+  void aDamagedEntryIsLeftOutAndTheOthersKept_data() {
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    const auto row = [](const char* name, const char* from, const char* to) {
+      QTest::newRow(name) << QByteArray(from) << QByteArray(to);
+    };
+    row("figure as text", "\"hintsUsed\": 7", "\"hintsUsed\": \"7\"");
+    row("fractional figure", "\"qorzas\": 4", "\"qorzas\": 4.5");
+    row("unknown variant", "\"52/6\"", "\"44/6\"");
+    row("negative count", "\"qorzas\": 4", "\"qorzas\": -4");
+    row("negative undos", "\"undosUsed\": 3", "\"undosUsed\": -3");
+    row("count past its top", "\"hintsUsed\": 7", "\"hintsUsed\": 1000000001");
+    row("more wins than matches", "\"matchesWon\": 3", "\"matchesWon\": 6");
+    row("wins and losses past the matches", "\"matchesLost\": 1", "\"matchesLost\": 3");
+    row("a streak longer than the wins", "\"longestStreak\": 2", "\"longestStreak\": 4");
+    row("a streak longer than the longest", "\"currentStreak\": 2", "\"currentStreak\": 3");
+    row("best deal above the total", "\"bestDealScore\": 27", "\"bestDealScore\": 131");
+    row("average above the best deal", "\"dealScoreTotal\": 130", "\"dealScoreTotal\": 400");
+    row("negative deal total", "\"dealScoreTotal\": 130", "\"dealScoreTotal\": -130");
+  }
+
+  void aDamagedEntryIsLeftOutAndTheOthersKept() {
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    const QByteArray whole = statisticsJson(sampleStatistics());
+    QVERIFY(whole.count(from) == 1);
+    const QByteArray content = QByteArray(whole).replace(from, to);
+    writeFile(statisticsPath(), content);
+    QtPlatform platform;
+    Game game(platform);
+    GameMemory memory(game);
+    memory.load();
+    QCOMPARE(memory.takeNotices(), QStringList{QString::fromUtf8(kStatisticsPartlyDamagedNotice)});
+    Statistics kept = sampleStatistics();
+    kept.erase(VariantKey{52, 6, 2});
+    QCOMPARE(memory.statistics(), kept);
+    QCOMPARE(readFile(statisticsPath() + ".bad"), content);
+    QCOMPARE(statisticsFromJson(readFile(statisticsPath())), std::optional<Statistics>(kept));
   }
 
   void unreadableStatisticsStartFresh() {
@@ -238,6 +281,25 @@ class MemoryTest : public QObject {
     QTest::newRow("without its version") << QByteArray("[game]\nlevel=3\n");
     QTest::newRow("future version") << QByteArray("version=2\n");
     QTest::newRow("name as a list") << QByteArray("version=1\n[names]\nplayer1=a, b\n");
+  }
+
+  // Whatever the game holds, the settings file it writes reads back.
+  void theSettingsWrittenReadBack() {
+    QtPlatform platform;
+    Game game(platform);
+    Form_Load(game, "");
+    game.PlayerName(1) = std::string(bounds::kMaxNameLength - 1, 'n') + "\xf0\x9f\x82\xa1";
+    game.PlayerName(2) = std::string(300, 'm');
+    game.DelayMs = 5000;
+    game.winningPointsText = "-50";
+    GameMemory memory(game);
+    memory.saveSettings({});
+    RememberedSettings read;
+    QCOMPARE(loadSettings(&read), FileState::Read);
+    QCOMPARE(read.player1Name.size(), bounds::kMaxNameLength - 1);
+    QCOMPARE(read.player2Name, QString(bounds::kMaxNameLength, u'm'));
+    QCOMPARE(read.delayMs, bounds::kDelayMs.hi);
+    QCOMPARE(read.target, QStringLiteral("101"));
   }
 
   void damagedSettingsStartFreshWithABadCopy() {

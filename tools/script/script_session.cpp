@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "game/bounds.h"
 #include "game/flow/deal.h"
 #include "game/flow/turn_cycle.h"
 #include "game/new_game_options.h"
@@ -152,10 +153,17 @@ void ScriptSession::options(const ScriptLine& line) {
   if (handSize != 6 && handSize != 4) {
     throw ScriptError("HAND is 6 or 4, not " + line.word(2));
   }
-  game_.SkillLevel = numberIn(line.word(3), 1, 3);
+  if (!bounds::isVariant(static_cast<int>(deckSize), static_cast<int>(handSize))) {
+    throw ScriptError("a " + line.word(1) + "-card deck is not dealt in hands of " + line.word(2));
+  }
+  game_.SkillLevel = numberIn(line.word(3), bounds::kLevel.lo, bounds::kLevel.hi);
   const std::string name = line.size() > 4 ? line.restFrom(4) : game_.PlayerName(1);
   if (!isUtf8(name)) {
     throw ScriptError("the name is not UTF-8 text");
+  }
+  if (!bounds::nameFits(name)) {
+    throw ScriptError("the name is longer than " + std::to_string(bounds::kMaxNameLength) +
+                      " characters");
   }
   applyNewGameOptions(game_, {deckSize == 44, handSize == 6, name});
 }
@@ -242,8 +250,9 @@ void ScriptSession::hand2(const ScriptLine& line) {
 
 // A new deal needs hand sizes its deck can deal.
 void ScriptSession::deal() {
-  if (game_.DeckSize == 44 && game_.HandSize != 4) {
-    throw ScriptError("a 44-card deck is dealt in hands of 4");
+  if (!bounds::isVariant(game_.DeckSize, game_.HandSize)) {
+    throw ScriptError("a " + std::to_string(game_.DeckSize) +
+                      "-card deck is not dealt in hands of " + std::to_string(game_.HandSize));
   }
   scripted_.clear();
   history_.clear();
@@ -299,11 +308,19 @@ std::string fileArgument(const ScriptLine& line) {
 
 }  // namespace
 
+// Only a match that load would take is written: a position set up by the
+// script that no game reaches, or a target no dialog takes, is refused.
 void ScriptSession::save(const ScriptLine& line) {
   if (!fileCommands) {
     throw ScriptError("'save' is off in this run");
   }
-  writeFileWhole(fileArgument(line), saveMatch(game_));
+  const std::string text = saveMatch(game_);
+  Game readBack(game_);
+  std::string error;
+  if (!loadMatch(readBack, text, &error)) {
+    throw ScriptError("this match cannot be saved: " + error);
+  }
+  writeFileWhole(fileArgument(line), text);
 }
 
 // The match in the file replaces the game's whole, or nothing changes.
