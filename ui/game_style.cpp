@@ -112,6 +112,14 @@ void GameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     return;
   }
   QProxyStyle::drawComplexControl(control, option, painter, widget);
+  // A scroll bar with the focus: the mark on its handle, which the keys move.
+  if (control == CC_ScrollBar && (option->state & State_HasFocus)) {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = subControlRect(control, option, SC_ScrollBarSlider, widget).adjusted(2, 2, -2, -2);
+    focus.palette.setColor(QPalette::WindowText, option->palette.color(QPalette::ButtonText));
+    drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+  }
 }
 
 // The focus mark: a dotted outline in the text's colour, shown whether the
@@ -132,6 +140,16 @@ void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
 
 void GameStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                             const QWidget* widget) const {
+  // The menu reached by Alt or F10 (the menu bar has the keyboard) is lit as
+  // an open menu is, so that the arrows and Enter are seen to work on it.
+  if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+      element == CE_MenuBarItem && item != nullptr && (item->state & State_Selected) &&
+      !(item->state & State_Sunken) && widget != nullptr && widget->hasFocus()) {
+    QStyleOptionMenuItem lit = *item;
+    lit.state |= State_Sunken;
+    QProxyStyle::drawControl(element, &lit, painter, widget);
+    return;
+  }
   QProxyStyle::drawControl(element, option, painter, widget);
   if (element == CE_PushButton && (option->state & State_HasFocus)) {
     QStyleOptionFocusRect focus;
