@@ -103,6 +103,7 @@ class TableWindow : public QMainWindow {
   bool activating_ = false;
   bool turnRunning_ = false;
   bool ended_ = false;
+  bool hintCounted_ = false;  // this turn's hint is in the statistics
 
   QAction* newAction_ = nullptr;
   QAction* optionsAction_ = nullptr;
