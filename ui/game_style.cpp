@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -154,10 +155,24 @@ void GameStyle::drawControl(ControlElement element, const QStyleOption* option, 
   if (element == CE_PushButton && (option->state & State_HasFocus)) {
     QStyleOptionFocusRect focus;
     focus.QStyleOption::operator=(*option);
-    focus.rect = subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(2, 2, -2, -2);
+    focus.rect = focusMarkOf(option, widget);
     focus.palette.setColor(QPalette::WindowText, option->palette.color(QPalette::ButtonText));
     drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
   }
+}
+
+QRect GameStyle::focusMarkOf(const QStyleOption* option, const QWidget* widget) const {
+  return subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(2, 2, -2, -2);
+}
+
+QRect GameStyle::pushButtonFocusRect(const QPushButton* button) {
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = button->text();
+  if (const auto* style = qobject_cast<const GameStyle*>(button->style())) {
+    return style->focusMarkOf(&option, button);
+  }
+  return button->style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, button);
 }
 
 bool GameStyle::eventFilter(QObject* watched, QEvent* event) {
