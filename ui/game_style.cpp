@@ -113,6 +113,16 @@ void GameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     return;
   }
   QProxyStyle::drawComplexControl(control, option, painter, widget);
+  // A list box that is not typed into: the mark inside its edge, as on a button.
+  const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+  if (control == CC_ComboBox && combo != nullptr && !combo->editable &&
+      (option->state & State_HasFocus)) {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = option->rect.adjusted(2, 3, -2, -3);
+    focus.palette.setColor(QPalette::WindowText, option->palette.color(QPalette::ButtonText));
+    drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+  }
   // A scroll bar with the focus: the mark on its handle, which the keys move.
   if (control == CC_ScrollBar && (option->state & State_HasFocus)) {
     QStyleOptionFocusRect focus;
