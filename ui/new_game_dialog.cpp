@@ -4,15 +4,13 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 
 #include "game/game_state.h"
 #include "ui/game_style.h"
+#include "ui/name_box.h"
 #include "ui/twips.h"
 
 namespace qorza {
@@ -50,23 +48,6 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& text, QRe
   setTextColour(button, colour);
   return button;
 }
-
-// The name box: a click or the focus selects the whole name, so typing
-// replaces it.
-class NameBox : public QLineEdit {
- public:
-  using QLineEdit::QLineEdit;
-
- protected:
-  void focusInEvent(QFocusEvent* event) override {
-    QLineEdit::focusInEvent(event);
-    QTimer::singleShot(0, this, &QLineEdit::selectAll);
-  }
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QLineEdit::mouseReleaseEvent(event);
-    selectAll();
-  }
-};
 
 }  // namespace
 
@@ -186,8 +167,7 @@ void NewGameDialog::ok() {
   if (applyNewGameOptions(game_, choice)) {
     accept();
   } else {
-    nameBox_->setFocus();
-    nameBox_->selectAll();
+    nameBox_->refuse();
   }
 }
 

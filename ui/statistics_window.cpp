@@ -110,6 +110,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   fill();
+  ok_->setFocus();  // the window opens on OK, its focus mark in view
 }
 
 void StatisticsWindow::buildGrid() {
@@ -181,7 +182,10 @@ bool StatisticsWindow::confirmReset() {
   box.setLayoutDirection(Qt::RightToLeft);
   box.setPalette(windowPalette(kWindowGrey, Qt::black));
   box.setDefaultButton(QMessageBox::No);
-  if (box.exec() != QMessageBox::Yes) {
+  const bool yes = box.exec() == QMessageBox::Yes;
+  // Either way the focus goes back to OK: Enter must not ask again.
+  ok_->setFocus();
+  if (!yes) {
     return false;
   }
   resetStatistics_();

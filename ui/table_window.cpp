@@ -92,6 +92,7 @@ void TableWindow::buildMenu() {
   connect(newAction_, &QAction::triggered, this, [this] {
     runCommand([this] {
       view_->setHintedCard(0);
+      hintCounted_ = false;
       mnu_new_real_Click(game_);
     });
   });
@@ -161,10 +162,15 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
   if (memory_) {
     memory_->recorder().beforeTurn(game_);
   }
+  const int turnMark = game_.TurnInHand;
+  const int dealtMark = game_.DealtCount;
   undo_.beforeTurn(game_);
   turn();
   turnRunning_ = false;
   undo_.afterTurn(game_);
+  if (game_.TurnInHand != turnMark || game_.DealtCount != dealtMark) {
+    hintCounted_ = false;  // a card was played: the next turn may count a hint
+  }
   if (memory_) {
     memory_->recorder().afterTurn(game_);
   }

@@ -110,6 +110,7 @@ class TableWindow : public QMainWindow {
   bool turnRunning_ = false;
   bool ended_ = false;
   UndoHistory undo_;
+  bool hintCounted_ = false;  // this turn's hint is in the statistics
 
   QAction* newAction_ = nullptr;
   QAction* optionsAction_ = nullptr;

@@ -541,6 +541,15 @@ class TableWindowTest : public QObject {
     for (qsizetype i = 1; i < rows.size(); ++i) gap = gap || rows[i] > rows[i - 1] + 1;
     QVERIFY2(gap, "the name touches the key hints");
 
+    // One size and one baseline whatever the letters: a name's low tails do
+    // not shrink its other letters.
+    const auto inkRows = [&](const char* name) {
+      game->lbl_n_player(1).Caption = name;
+      view->tableChanged();
+      return yellowRows(view->grab().toImage(), label.adjusted(0, -4, 0, 4));
+    };
+    QCOMPARE(inkRows("Ali جيج").first(), inkRows("Ali").first());
+
     // A long name is cut to its label, whole for screen readers and in the tooltip.
     const QString longName = QStringLiteral("عبد الرحمن بن محمد بن عبد الله الأنصاري");
     game->lbl_n_player(1).Caption = longName.toStdString();
