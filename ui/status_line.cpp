@@ -28,6 +28,7 @@ StatusLine::StatusLine(const Game& game, const PlayLog& log, QWidget* parent)
       score_(new QLabel(this)) {
   setObjectName(QStringLiteral("statusLine"));
   setSizeGripEnabled(false);
+  setLayoutDirection(Qt::RightToLeft);
   setAccessibleName(statusLineName());
   plays_->setObjectName(QStringLiteral("lastPlays"));
   score_->setObjectName(QStringLiteral("matchScore"));

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pictures the player chooses among by clicking (the card backs) as screen
+// readers see them: option buttons whose press is the click.
+#pragma once
+
+class QLabel;
+class QString;
+
+namespace qorza {
+
+// Marks a clickable picture as a choice named name; a screen reader's press
+// sends it the click its window already handles.
+void makeAccessibleChoice(QLabel* picture, const QString& name);
+
+}  // namespace qorza
