@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status_line.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -47,10 +46,8 @@ void StatusLine::setWords(QLabel* label, const QString& shown, const QString& sp
     return;
   }
   label->setText(shown);
+  // The new name is announced to screen readers as a change of name.
   label->setAccessibleName(spoken);
-  // What a screen reader announces: the label's name has changed.
-  QAccessibleEvent event(label, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&event);
 }
 
 void StatusLine::refresh() {

@@ -183,7 +183,7 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
 
 void TableWindow::showPlays() {
   statusLine_->refresh();
-  if (history_) {
+  if (history_ && history_->isVisible()) {
     history_->refresh();
   }
 }
