@@ -33,6 +33,9 @@ StatusLine::StatusLine(const Game& game, const PlayLog& log, QWidget* parent)
   score_->setObjectName(QStringLiteral("matchScore"));
   plays_->setToolTip(historyTip());
   plays_->setTextFormat(Qt::PlainText);
+  // Clear of the window's edges.
+  plays_->setContentsMargins(6, 0, 6, 0);
+  score_->setContentsMargins(6, 0, 6, 0);
   score_->setTextFormat(Qt::PlainText);
   plays_->setAccessibleDescription(statusLineName());
   score_->setAccessibleDescription(scoreName());
