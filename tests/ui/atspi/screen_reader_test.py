@@ -178,10 +178,10 @@ def main():
     finally:
         game.kill()
         game.wait()
-    if LOG:
-        with open(LOG, "w", encoding="utf-8") as f:
-            for kind, text in heard:
-                f.write(f"{kind}: {text}\n")
+        if LOG:
+            with open(LOG, "w", encoding="utf-8") as f:
+                for kind, text in heard:
+                    f.write(f"{kind}: {text}\n")
     if failures:
         print(f"{len(failures)} failures", flush=True)
         sys.exit(1)
@@ -199,7 +199,7 @@ def application():
 def run(game):
     pyatspi.Registry.registerEventListener(on_name_changed, "object:property-change:accessible-name")
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
-    app = wait_for("the game on the accessibility bus", application)
+    app = wait_for("the game on the accessibility bus", application, seconds=90)
 
     # The new-game dialog: read it whole, then its OK.
     dialog = wait_for("the new-game dialog", lambda: find(app, pyatspi.ROLE_DIALOG))
@@ -236,6 +236,12 @@ def run(game):
         raise SystemExit("FAIL: no status line")
     plays = children(status)[0]
     player2 = "الحاسوب"
+
+    # Tab brings the keyboard focus onto a hand card, and the reader says which.
+    press_key("Tab")
+    wait_for("a hand card to take the focus", lambda: any(
+        kind == "focus" and "(push button)" in text and CARD_NAME.match(text.split(" (")[0])
+        for kind, text in heard))
 
     turn = 0
     while True:
