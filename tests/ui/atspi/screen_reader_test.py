@@ -231,6 +231,12 @@ def run(game):
     wait_for("the options to close", lambda: window_named(app, "خيارات") is None)
     check_window(table_window)
 
+    press_key("F9")
+    statistics = wait_for("the statistics", lambda: window_named(app, "الإحصاءات"))
+    check_window(statistics)
+    act(find(statistics, pyatspi.ROLE_PUSH_BUTTON, "مواف"), "Press")
+    wait_for("the statistics to close", lambda: window_named(app, "الإحصاءات") is None)
+
     status = find(table_window, pyatspi.ROLE_STATUS_BAR)
     if status is None:
         raise SystemExit("FAIL: no status line")
