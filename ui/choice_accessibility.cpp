@@ -12,12 +12,19 @@ namespace qorza {
 namespace {
 
 const char* const kChoiceProperty = "qorzaChoice";
+const char* const kChosenProperty = "qorzaChosen";
 
 class ChoiceAccessible : public QAccessibleWidget {
  public:
   explicit ChoiceAccessible(QWidget* picture)
       : QAccessibleWidget(picture, QAccessible::RadioButton) {}
 
+  QAccessible::State state() const override {
+    QAccessible::State st = QAccessibleWidget::state();
+    st.checkable = true;
+    st.checked = widget()->property(kChosenProperty).toBool();
+    return st;
+  }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
     if (name != pressAction()) return;
@@ -50,6 +57,17 @@ void makeAccessibleChoice(QLabel* picture, const QString& name) {
   picture->setProperty(kChoiceProperty, true);
   picture->setAccessibleName(name);
   picture->setFocusPolicy(Qt::NoFocus);
+}
+
+void setChoiceChosen(QLabel* picture, bool chosen) {
+  if (picture->property(kChosenProperty).toBool() == chosen) {
+    return;
+  }
+  picture->setProperty(kChosenProperty, chosen);
+  QAccessible::State changed;
+  changed.checked = true;
+  QAccessibleStateChangeEvent event(picture, changed);
+  QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace qorza

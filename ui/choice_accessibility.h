@@ -11,5 +11,7 @@ namespace qorza {
 // Marks a clickable picture as a choice named name; a screen reader's press
 // sends it the click its window already handles.
 void makeAccessibleChoice(QLabel* picture, const QString& name);
+// Whether the choice is the one chosen now (its checked state).
+void setChoiceChosen(QLabel* picture, bool chosen);
 
 }  // namespace qorza

@@ -266,6 +266,9 @@ void SubOptionDialog::showSeconds() {
 
 void SubOptionDialog::showPreview() {
   STANSARD_->setPixmap(backPixmap(form_.STANSARD.Picture, STANSARD_->size()));
+  for (int index : kBackIndexes) {
+    setChoiceChosen(Image1_(index), backPictureOf(index) == form_.STANSARD.Picture);
+  }
 }
 
 void SubOptionDialog::openModal() {

@@ -172,6 +172,10 @@ def main():
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QORZA_TEST="1", HOME=home, XDG_CONFIG_HOME=f"{home}/config",
                XDG_DATA_HOME=f"{home}/data")
+    # The accessibility bus and its registry run before the game looks for them.
+    pyatspi.Registry.getDesktop(0)
+    pyatspi.Registry.registerEventListener(on_name_changed, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     game = subprocess.Popen([GAME], env=env)
     try:
         run(game)
@@ -197,9 +201,9 @@ def application():
 
 
 def run(game):
-    pyatspi.Registry.registerEventListener(on_name_changed, "object:property-change:accessible-name")
-    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
-    app = wait_for("the game on the accessibility bus", application, seconds=90)
+    app = wait_for("the game on the accessibility bus",
+                   lambda: application() or (game.poll() is not None and sys.exit(f"FAIL: the game ended with {game.returncode}")),
+                   seconds=60)
 
     # The new-game dialog: read it whole, then its OK.
     dialog = wait_for("the new-game dialog", lambda: find(app, pyatspi.ROLE_DIALOG))
@@ -227,6 +231,12 @@ def run(game):
     backs = [o for o in walk(options) if o.getRole() == pyatspi.ROLE_RADIO_BUTTON and "ظهر" in o.name]
     if len(backs) != 8 or any("Press" not in actions(b) for b in backs):
         fail(f"the card backs are not eight choices with a press: {[b.name for b in backs]}")
+    else:
+        act(backs[3], "Press")
+        pump(0.3)
+        chosen = [b.name for b in backs if states(b).contains(pyatspi.STATE_CHECKED)]
+        if chosen != [backs[3].name]:
+            fail(f"pressing {backs[3].name!r} chose {chosen}")
     act(find(options, pyatspi.ROLE_PUSH_BUTTON, "مواف"), "Press")
     wait_for("the options to close", lambda: window_named(app, "خيارات") is None)
     check_window(table_window)
