@@ -17,6 +17,9 @@ QString statusLineName() { return QStringLiteral("آخر لعبة"); }
 QString scoreName() { return QStringLiteral("النتيجة"); }
 QString historyTip() { return QStringLiteral("انقر لعرض لعبات هذه الجولة"); }
 
+// The widest a name is shown on the line, in pixels.
+constexpr int kNameRoom = 120;
+
 }  // namespace
 
 StatusLine::StatusLine(const Game& game, const PlayLog& log, QWidget* parent)
@@ -39,38 +42,61 @@ StatusLine::StatusLine(const Game& game, const PlayLog& log, QWidget* parent)
   score_->setTextFormat(Qt::PlainText);
   plays_->setAccessibleDescription(statusLineName());
   score_->setAccessibleDescription(scoreName());
+  // Long plays are cut to the line's width rather than widen the window.
+  plays_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   addWidget(plays_, 1);
   addPermanentWidget(score_);
   refresh();
 }
 
 void StatusLine::setWords(QLabel* label, const QString& shown, const QString& spoken) {
-  if (label->text() == shown && label->accessibleName() == spoken) {
-    return;
-  }
   label->setText(shown);
   // The new name is announced to screen readers as a change of name.
-  label->setAccessibleName(spoken);
+  if (label->accessibleName() != spoken) {
+    label->setAccessibleName(spoken);
+  }
+}
+
+QString StatusLine::shownName(int player) const {
+  return fontMetrics().elidedText(QString::fromStdString(game_.PlayerName(player)), Qt::ElideRight,
+                                  kNameRoom);
+}
+
+void StatusLine::fitPlays() {
+  const int room = plays_->contentsRect().width();
+  QStringList lines;
+  for (const QString& line : playLines_) {
+    // Not laid out yet: whole lines, which give the line its height.
+    lines << (room > 0 ? plays_->fontMetrics().elidedText(line, Qt::ElideRight, room) : line);
+  }
+  plays_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void StatusLine::resizeEvent(QResizeEvent* event) {
+  QStatusBar::resizeEvent(event);
+  fitPlays();
 }
 
 void StatusLine::refresh() {
-  QStringList shown;
+  playLines_.clear();
   QStringList spoken;
   for (int p = 1; p <= 2; ++p) {
     const QString name = QString::fromStdString(game_.PlayerName(p));
     if (const auto& play = log_.lastPlay(p)) {
-      shown << playWords(*play, name, CardWording::Signs);
+      playLines_ << playWords(*play, shownName(p), CardWording::Signs);
       spoken << playWords(*play, name, CardWording::Words);
     } else {
-      shown << noPlayYetWords(name);
+      playLines_ << noPlayYetWords(shownName(p));
       spoken << noPlayYetWords(name);
     }
   }
-  setWords(plays_, shown.join(QLatin1Char('\n')), spoken.join(QStringLiteral(". ")));
-  const QString score = scoreWords(QString::fromStdString(game_.PlayerName(1)), game_.ScoreTable(1),
-                                   QString::fromStdString(game_.PlayerName(2)), game_.ScoreTable(2),
-                                   matchTarget(game_));
-  setWords(score_, score, score);
+  fitPlays();
+  setWords(plays_, plays_->text(), spoken.join(QStringLiteral(". ")));
+  const double target = matchTarget(game_);
+  setWords(score_,
+           scoreWords(shownName(1), game_.ScoreTable(1), shownName(2), game_.ScoreTable(2), target),
+           scoreWords(QString::fromStdString(game_.PlayerName(1)), game_.ScoreTable(1),
+                      QString::fromStdString(game_.PlayerName(2)), game_.ScoreTable(2), target));
 }
 
 void StatusLine::mouseReleaseEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QStatusBar>
+#include <QStringList>
 
 class QLabel;
 
@@ -31,14 +32,20 @@ class StatusLine : public QStatusBar {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   static void setWords(QLabel* label, const QString& shown, const QString& spoken);
+  // A name as the line shows it: long names are cut short.
+  QString shownName(int player) const;
+  // The play lines cut to the label's width, so that the window never widens.
+  void fitPlays();
 
   const Game& game_;
   const PlayLog& log_;
   QLabel* plays_;
   QLabel* score_;
+  QStringList playLines_;
 };
 
 }  // namespace qorza

@@ -493,6 +493,15 @@ class TableWindowTest : public QObject {
     QCOMPARE(history->list()->item(0)->text(), lines[1]);
     QCOMPARE(history->list()->item(1)->text(), lines[0]);
     history->close();
+    // The longest name and a long play never widen the window.
+    const QSize size = window->size();
+    game->PlayerName(1) = std::string(200, 'W');
+    window->playHandCard(3);
+    QTest::qWait(20);  // the layout settles
+    QCOMPARE(window->size(), size);
+    QVERIFY(window->minimumSizeHint().width() <= size.width());
+    QVERIFY(line->playsLabel()->accessibleName().startsWith(
+        QString::fromStdString(game->PlayerName(1))));
   }
 
   void screenReadersNameEveryShownCardAndCounter() {
