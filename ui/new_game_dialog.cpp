@@ -68,6 +68,7 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
 
   nameBox_ = new NameBox(QString::fromStdString(kDefaultPlayer1Name), this);
   nameBox_->setObjectName(QStringLiteral("TXT_NAME_1"));
+  nameBox_->setAccessibleName(QStringLiteral("اسم اللاعب"));
   nameBox_->setGeometry(twips_.rect(180, 405, 3570, 330));
 
   buildVariantFrame();

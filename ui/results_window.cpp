@@ -43,6 +43,7 @@ ResultsWindow::ResultsWindow(QWidget* parent)
       verdict_(new QLabel(this)),
       ok_(new QPushButton(QStringLiteral("موافـــــــــــــق"), this)) {
   setWindowTitle(kCaption);
+  grid_->setAccessibleName(QStringLiteral("النتائج جولة بجولة"));
   setLayoutDirection(Qt::RightToLeft);
   setFont(designFont("MS Sans Serif", 8.25));
   setFixedSize(dialogPixels(4500), dialogPixels(4920));

@@ -83,6 +83,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
       reset_(new QPushButton(QStringLiteral("تصفير الإحصاءات"), this)),
       ok_(new QPushButton(QStringLiteral("موافـــــــــــــق"), this)) {
   setWindowTitle(QString(24, QChar(' ')) + QStringLiteral("الإحصاءات"));
+  grid_->setAccessibleName(QStringLiteral("الإحصاءات حسب المستوى"));
   setLayoutDirection(Qt::RightToLeft);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSizeF(8.25);

@@ -21,6 +21,7 @@
 #include "game/bounds.h"
 #include "game/game_state.h"
 #include "ui/back_picture.h"
+#include "ui/choice_accessibility.h"
 #include "ui/game_style.h"
 #include "ui/name_box.h"
 #include "ui/twips.h"
@@ -28,6 +29,9 @@
 namespace qorza {
 
 namespace {
+
+// A card back among the eight, for screen readers: its place in the frame.
+QString backChoiceName(int place) { return QStringLiteral("ظهر الورق %1").arg(place); }
 
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
@@ -147,8 +151,10 @@ void SubOptionDialog::buildBackFrame() {
   // Top row from the right: 1, 2, 4, 3; bottom row: 7, 11, 8, 5.
   const Place places[] = {{1, 4890, 225},  {2, 3915, 225},   {4, 2910, 225},  {3, 1965, 225},
                           {7, 4890, 1575}, {11, 3960, 1575}, {8, 2955, 1575}, {5, 1920, 1545}};
+  int place = 0;
   for (const Place& p : places) {
     auto* picture = new BackPicture(p.index, box);
+    makeAccessibleChoice(picture, backChoiceName(++place));
     picture->setObjectName(QStringLiteral("Image1_%1").arg(p.index));
     picture->setGeometry(twips_.rect(p.left, p.top, 840, 1215));
     picture->setPixmap(backPixmap(backPictureOf(p.index), picture->size()));
@@ -165,6 +171,7 @@ void SubOptionDialog::buildSpeedFrame() {
       frame(this, "Frame3", QStringLiteral(" سرعة اللعب ... "), twips_.rect(135, 3120, 3525, 1095));
   HS_SPEED_ = new SpeedBar(Qt::Horizontal, box);
   HS_SPEED_->setObjectName(QStringLiteral("HS_SPEED"));
+  HS_SPEED_->setAccessibleName(QStringLiteral("سرعة اللعب"));
   HS_SPEED_->setGeometry(twips_.rect(225, 315, 3030, 240));
   HS_SPEED_->setLayoutDirection(Qt::RightToLeft);  // fast at the right end
   setTextColour(HS_SPEED_, Qt::black);             // arrows in black, not the caption's blue
@@ -203,6 +210,8 @@ void SubOptionDialog::buildNamesFrame() {
   for (int i = 1; i <= 2; ++i) {
     auto* edit = new NameBox(QString::fromStdString(form_.TXT_NAME(i)), box);
     edit->setObjectName(QStringLiteral("TXT_NAME_%1").arg(i));
+    edit->setAccessibleName(i == 1 ? QStringLiteral("اسم اللاعب الأول")
+                                   : QStringLiteral("اسم اللاعب الثاني"));
     edit->setGeometry(twips_.rect(270, i == 1 ? 270 : 630, 1860, 285));
     connect(edit, &QLineEdit::textChanged, this,
             [this, i](const QString& text) { form_.TXT_NAME(i) = text.toStdString(); });
@@ -236,6 +245,8 @@ void SubOptionDialog::buildTargetFrame() {
   Combo1_->setObjectName(QStringLiteral("Combo1"));
   Combo1_->setGeometry(twips_.rect(2520 - 2280, 4800 - 4320, 975, 315));
   Combo1_->setEditable(true);
+  Combo1_->setAccessibleName(QStringLiteral("نقاط الربح"));
+  Combo1_->lineEdit()->setAccessibleName(QStringLiteral("نقاط الربح"));
   Combo1_->setInsertPolicy(QComboBox::NoInsert);
   for (const char* points : {"51", "101", "201", "301", "401", "501", "601"}) {
     Combo1_->addItem(QString::fromLatin1(points));
@@ -284,6 +295,7 @@ void SubOptionDialog::showPreview() {
   for (const int index : kBackIndexes) {
     const bool shown = backPictureOf(index) == form_.STANSARD.Picture;
     Image1_(index)->setFocusPolicy(shown ? Qt::StrongFocus : Qt::ClickFocus);
+    setChoiceChosen(Image1_(index), shown);
   }
 }
 

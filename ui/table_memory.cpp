@@ -106,6 +106,7 @@ void TableWindow::undoTurn() {
   }
   view_->setHintedCard(0);
   hintCounted_ = false;  // the turn is played afresh
+  playLog_.takeBackTurn();
   if (memory_) {
     memory_->recorder().undoUsed(game_);
   }

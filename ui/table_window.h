@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "game/flow/play_record.h"
 #include "game/flow/undo.h"
 
 class QAction;
@@ -18,7 +19,9 @@ namespace qorza {
 struct Game;
 class GameMemory;
 class HelpWindow;
+class PlayHistoryWindow;
 class QtPlatform;
+class StatusLine;
 class SubOptionDialog;
 class TableView;
 
@@ -45,6 +48,11 @@ class TableWindow : public QMainWindow {
   QAction* statisticsAction() const { return statisticsAction_; }
   QAction* hintAction() const { return hintAction_; }
   QAction* undoAction() const { return undoAction_; }
+  QAction* historyAction() const { return historyAction_; }
+  StatusLine* statusLine() const { return statusLine_; }
+  // The plays of the deal, newest first, in a small window of their own.
+  void showPlayHistory();
+  PlayHistoryWindow* playHistory() const { return history_; }
 
   // What the game remembers between runs: the table then counts the
   // statistics, saves the match after each turn and the settings on each
@@ -92,6 +100,7 @@ class TableWindow : public QMainWindow {
   void runCommand(const std::function<void()>& command);
   void runTurn(const std::function<void()>& turn);
   void updateMenuState();
+  void showPlays();
   void showAbout();
   void showHelp();
   bool offerSavedMatch();
@@ -105,6 +114,9 @@ class TableWindow : public QMainWindow {
   std::unique_ptr<SubOptionDialog> subOptions_;
   TableView* view_;
   HelpWindow* help_ = nullptr;
+  PlayLog playLog_;
+  StatusLine* statusLine_ = nullptr;
+  PlayHistoryWindow* history_ = nullptr;
   GameMemory* memory_ = nullptr;
   bool activating_ = false;
   bool turnRunning_ = false;
@@ -122,6 +134,7 @@ class TableWindow : public QMainWindow {
   QAction* statisticsAction_ = nullptr;
   QAction* hintAction_ = nullptr;
   QAction* undoAction_ = nullptr;
+  QAction* historyAction_ = nullptr;
 };
 
 // The game's code for a key press: 49..54 for the digits 1 to 6 of the main
