@@ -160,6 +160,62 @@
         <source>لعبة Qorza - برمجة فريق مشروع Qorza</source>
         <translation>Qorza - by the Qorza project team</translation>
     </message>
+    <message>
+        <source>لعبات هذه الجولة</source>
+        <translation>This deal&apos;s plays</translation>
+    </message>
+    <message>
+        <source>لم تبدأ اللعبات في هذه الجولة بعد</source>
+        <translation>No plays yet in this deal</translation>
+    </message>
+    <message>
+        <source>إغلاق</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>أكل</source>
+        <translation>took</translation>
+    </message>
+    <message>
+        <source>على الأرض</source>
+        <translation>On the table</translation>
+    </message>
+    <message>
+        <source> و</source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Qorza بقيمة %1</source>
+        <translation>Qorza worth %1</translation>
+    </message>
+    <message>
+        <source>نقاط +%1</source>
+        <translation>points +%1</translation>
+    </message>
+    <message>
+        <source>، </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2 : %3 %4 - الهدف %5</source>
+        <translation>%1 %2 : %3 %4 - target %5</translation>
+    </message>
+    <message>
+        <source>%1: لم يلعب بعد</source>
+        <translation>%1: not played yet</translation>
+    </message>
+    <message>
+        <source>آخر لعبة</source>
+        <translation>Last play</translation>
+    </message>
+    <message>
+        <source>النتيجة</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>انقر لعرض لعبات هذه الجولة</source>
+        <translation>Click to see this deal&apos;s plays</translation>
+    </message>
 </context>
 <context>
     <name>qorza::HelpWindow</name>
@@ -241,6 +297,17 @@
     </message>
 </context>
 <context>
+    <name>qorza::NameBox</name>
+    <message>
+        <source>الاسم حتى %1 حرف</source>
+        <translation>A name of up to %1 characters</translation>
+    </message>
+    <message>
+        <source>اكتب اسمًا هنا</source>
+        <translation>Type a name here</translation>
+    </message>
+</context>
+<context>
     <name>qorza::NewGameDialog</name>
     <message>
         <source>لعبة Qorza</source>
@@ -294,6 +361,29 @@
         <source>جيـــــــد. (للمحترفيــن).</source>
         <translation>Good (experts)</translation>
     </message>
+    <message>
+        <source>اسم اللاعب</source>
+        <translation>Player&apos;s name</translation>
+    </message>
+</context>
+<context>
+    <name>qorza::RankSigns</name>
+    <message>
+        <source>آس</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>شب</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>بنت</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>شايب</source>
+        <translation>K</translation>
+    </message>
 </context>
 <context>
     <name>qorza::ResultsWindow</name>
@@ -304,6 +394,10 @@
     <message>
         <source>النتائج</source>
         <translation>Results</translation>
+    </message>
+    <message>
+        <source>النتائج جولة بجولة</source>
+        <translation>Results deal by deal</translation>
     </message>
 </context>
 <context>
@@ -435,6 +529,10 @@
         <source>هل تريد بالتأكيد مسح كل الإحصاءات؟</source>
         <translation>Do you really want to erase all the statistics?</translation>
     </message>
+    <message>
+        <source>الإحصاءات حسب المستوى</source>
+        <translation>Statistics by level</translation>
+    </message>
 </context>
 <context>
     <name>qorza::SubOptionDialog</name>
@@ -501,6 +599,26 @@
     <message>
         <source>نقاط الربح</source>
         <translation>Winning points</translation>
+    </message>
+    <message>
+        <source>ظهر الورق %1</source>
+        <translation>Card back %1</translation>
+    </message>
+    <message>
+        <source>سرعة اللعب</source>
+        <translation>Speed of play</translation>
+    </message>
+    <message>
+        <source>اسم اللاعب الأول</source>
+        <translation>First player&apos;s name</translation>
+    </message>
+    <message>
+        <source>اسم اللاعب الثاني</source>
+        <translation>Second player&apos;s name</translation>
+    </message>
+    <message>
+        <source> مســتوى اللعــــب ...</source>
+        <translation> Level of play ...</translation>
     </message>
 </context>
 <context>
@@ -611,6 +729,10 @@
     <message>
         <source>ستظهر اللعبة بالعربية عند تشغيلها مرة أخرى.</source>
         <translation>Qorza will be in Arabic the next time it starts.</translation>
+    </message>
+    <message>
+        <source>لعبات هذه الجولة</source>
+        <translation>This deal&apos;s plays</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,8 @@ const QColor kWinnerYellow(255, 255, 0);
 const QColor kVerdictRed(255, 0, 0);
 
 const int kColumnWidths[3] = {dialogPixels(400), dialogPixels(1750), dialogPixels(1750)};
-constexpr int kRowHeight = 16;  // the grid's own row height, 240 twips
+constexpr int kRowHeight = 16;     // the grid's own row height, 240 twips
+constexpr int kHeadingMargin = 6;  // a heading's border line and room beside its text
 
 // Verdict line centred on the point the design centres it on.
 const QPoint kVerdictCentre(dialogPixels(1950 + 630 / 2), dialogPixels(4005 + 240 / 2));
@@ -42,6 +43,7 @@ ResultsWindow::ResultsWindow(QWidget* parent)
       verdict_(new QLabel(this)),
       ok_(new QPushButton(tr("موافـــــــــــــق"), this)) {
   setWindowTitle(QString(32, QChar(' ')) + tr("النتائج"));
+  grid_->setAccessibleName(tr("النتائج جولة بجولة"));
   setLayoutDirection(textDirection());
   setFont(designFont("MS Sans Serif", 8.25));
   setFixedSize(dialogPixels(4500), dialogPixels(4920));
@@ -106,9 +108,15 @@ void ResultsWindow::buildGrid() {
 void ResultsWindow::fillGrid(const ResultsWindowModel& model) {
   const int rowCount = std::max(0, static_cast<int>(model.Grid1.size()) - 1);
   grid_->setRowCount(rowCount);
+  // A name too long for its column ends in an ellipsis; the whole name is
+  // in the heading's tooltip.
+  const QFontMetrics metrics(grid_->horizontalHeader()->font());
   for (int k = 0; k < 3; ++k) {
     const QString heading = model.Grid1.empty() ? QString() : shownName(model.Grid1[0][k].Text);
-    grid_->horizontalHeaderItem(k)->setText(heading);
+    const QString shown =
+        metrics.elidedText(heading, Qt::ElideRight, kColumnWidths[k] - kHeadingMargin);
+    grid_->horizontalHeaderItem(k)->setText(shown);
+    grid_->horizontalHeaderItem(k)->setToolTip(shown == heading ? QString() : heading);
   }
   for (int r = 0; r < rowCount; ++r) {
     const auto& row = model.Grid1[static_cast<std::size_t>(r) + 1];

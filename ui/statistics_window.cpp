@@ -93,6 +93,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
       reset_(new QPushButton(tr("تصفير الإحصاءات"), this)),
       ok_(new QPushButton(tr("موافـــــــــــــق"), this)) {
   setWindowTitle(QString(24, QChar(' ')) + tr("الإحصاءات"));
+  grid_->setAccessibleName(tr("الإحصاءات حسب المستوى"));
   setLayoutDirection(textDirection());
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSizeF(8.25);
@@ -121,6 +122,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   placeForReading(this);
   fill();
+  ok_->setFocus();  // the window opens on OK, its focus mark in view
 }
 
 void StatisticsWindow::buildGrid() {
@@ -192,7 +194,10 @@ bool StatisticsWindow::confirmReset() {
   box.setLayoutDirection(textDirection());
   box.setPalette(windowPalette(kWindowGrey, Qt::black));
   box.setDefaultButton(QMessageBox::No);
-  if (box.exec() != QMessageBox::Yes) {
+  const bool yes = box.exec() == QMessageBox::Yes;
+  // Either way the focus goes back to OK: Enter must not ask again.
+  ok_->setFocus();
+  if (!yes) {
     return false;
   }
   resetStatistics_();

@@ -94,8 +94,10 @@ void TableWindow::rememberSettings() {
 void TableWindow::showHint() {
   const int position = hintPosition(game_);
   view_->setHintedCard(position);
-  if (position != 0 && memory_) {
+  // One hint counted a turn, however often it is asked for.
+  if (position != 0 && memory_ && !hintCounted_) {
     memory_->recorder().hintUsed(game_);
+    hintCounted_ = true;
   }
 }
 
@@ -104,6 +106,8 @@ void TableWindow::undoTurn() {
     return;
   }
   view_->setHintedCard(0);
+  hintCounted_ = false;  // the turn is played afresh
+  playLog_.takeBackTurn();
   if (memory_) {
     memory_->recorder().undoUsed(game_);
   }

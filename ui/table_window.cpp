@@ -20,8 +20,10 @@
 #include "ui/game_style.h"
 #include "ui/help_window.h"
 #include "ui/language.h"
+#include "ui/play_history_window.h"
 #include "ui/qt_platform.h"
 #include "ui/splash_window.h"
+#include "ui/status_line.h"
 #include "ui/sub_option_dialog.h"
 #include "ui/table_view.h"
 
@@ -50,6 +52,8 @@ TableWindow::TableWindow(Game& game, QtPlatform& platform, QWidget* parent)
   setPalette(windowPalette(kMenuFace, Qt::black));  // the menu bar as designed, any theme
   view_ = new TableView(game_, this);
   setCentralWidget(view_);
+  statusLine_ = new StatusLine(game_, playLog_, this);
+  setStatusBar(statusLine_);
   buildMenu();
   platform_.setTable(view_);
   platform_.setDialogParent(this);
@@ -81,6 +85,7 @@ void TableWindow::buildMenu() {
   hintAction_ = addCommand(file, tr("تلميح"), QKeySequence(Qt::CTRL | Qt::Key_H));
   undoAction_ = addCommand(file, tr("تراجع"), QKeySequence(Qt::CTRL | Qt::Key_Z));
   undoAction_->setEnabled(false);  // nothing played yet
+  historyAction_ = addCommand(file, tr("لعبات هذه الجولة"), QKeySequence(Qt::Key_F6));
   file->addSeparator();
   exitAction_ = addCommand(file, tr("إ&نهاء العبة"), QKeySequence(Qt::Key_F3));
 
@@ -96,6 +101,7 @@ void TableWindow::buildMenu() {
   connect(newAction_, &QAction::triggered, this, [this] {
     runCommand([this] {
       view_->setHintedCard(0);
+      hintCounted_ = false;
       mnu_new_real_Click(game_);
     });
   });
@@ -117,6 +123,8 @@ void TableWindow::buildMenu() {
           [this] { runCommand([this] { showHelp(); }); });
   connect(aboutAction_, &QAction::triggered, this, [this] { runCommand([this] { showAbout(); }); });
   connect(view_, &TableView::handCardClicked, this, &TableWindow::playHandCard);
+  connect(historyAction_, &QAction::triggered, this, &TableWindow::showPlayHistory);
+  connect(statusLine_, &StatusLine::historyRequested, this, &TableWindow::showPlayHistory);
 }
 
 SubOptionDialog& TableWindow::furtherOptions() {
@@ -148,6 +156,7 @@ void TableWindow::runCommand(const std::function<void()>& command) {
   if (!ended_) {
     updateMenuState();
     view_->tableChanged();
+    showPlays();
     rememberSettings();
     if (memory_) {
       memory_->saveProgress();
@@ -165,10 +174,15 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
   if (memory_) {
     memory_->recorder().beforeTurn(game_);
   }
+  const int turnMark = game_.TurnInHand;
+  const int dealtMark = game_.DealtCount;
   undo_.beforeTurn(game_);
   turn();
   turnRunning_ = false;
   undo_.afterTurn(game_);
+  if (game_.TurnInHand != turnMark || game_.DealtCount != dealtMark) {
+    hintCounted_ = false;  // a card was played: the next turn may count a hint
+  }
   if (memory_) {
     memory_->recorder().afterTurn(game_);
   }
@@ -180,17 +194,35 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
   }
   updateMenuState();
   view_->tableChanged();
+  showPlays();
+}
+
+void TableWindow::showPlays() {
+  statusLine_->refresh();
+  if (history_ && history_->isVisible()) {
+    history_->refresh();
+  }
+}
+
+void TableWindow::showPlayHistory() {
+  if (!history_) {
+    history_ = new PlayHistoryWindow(game_, playLog_, this);
+  }
+  history_->refresh();
+  history_->show();
+  history_->raise();
+  history_->activateWindow();
 }
 
 void TableWindow::playHandCard(int k) {
-  runTurn([this, k] { Player1_Click(game_, k); });
+  runTurn([this, k] { Player1_Click(game_, k, &playLog_); });
 }
 
 void TableWindow::keyDown(int keyCode, int shift) {
   if (!game_.KeyPreview) {
     return;  // no keyboard play while a turn resolves
   }
-  runTurn([this, keyCode, shift] { Form_KeyDown(game_, keyCode, shift); });
+  runTurn([this, keyCode, shift] { Form_KeyDown(game_, keyCode, shift, &playLog_); });
 }
 
 bool TableWindow::confirmExit() {
@@ -220,6 +252,7 @@ void TableWindow::formActivate() {
     activating_ = false;
     updateMenuState();
     view_->tableChanged();
+    showPlays();
     return;
   }
   if (!platform_.runNewGameDialog(game_)) {
@@ -233,6 +266,7 @@ void TableWindow::formActivate() {
   mnu_new_Click(game_);
   updateMenuState();
   view_->tableChanged();
+  showPlays();
   rememberSettings();
   if (memory_) {
     memory_->saveProgress();
