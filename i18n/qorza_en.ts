@@ -420,15 +420,15 @@
     </message>
     <message>
         <source>تطوير</source>
-        <translation>Development</translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>فريق Qorza</source>
-        <translation>The Qorza team</translation>
+        <translation>Qorza team</translation>
     </message>
     <message>
         <source>مشروع Qorza</source>
-        <translation>The Qorza project</translation>
+        <translation>Qorza project</translation>
     </message>
     <message>
         <source>برنامج حر</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>متوسط</source>
-        <translation>Medium</translation>
+        <translation>Mid</translation>
     </message>
     <message>
         <source>مقدار السرعة:               ثانية</source>

@@ -42,7 +42,7 @@ void PlayHistoryWindow::refresh() {
   list_->clear();
   const std::vector<PlayRecord> plays = log_.dealPlays(game_);
   for (auto it = plays.rbegin(); it != plays.rend(); ++it) {
-    const QString name = QString::fromStdString(game_.PlayerName(it->player));
+    const QString name = shownName(game_.PlayerName(it->player));
     auto* item = new QListWidgetItem(playWords(*it, name, CardWording::Signs), list_);
     item->setData(Qt::AccessibleTextRole, playWords(*it, name, CardWording::Words));
   }

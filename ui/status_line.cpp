@@ -59,7 +59,7 @@ void StatusLine::setWords(QLabel* label, const QString& shown, const QString& sp
 }
 
 QString StatusLine::shownName(int player) const {
-  return fontMetrics().elidedText(QString::fromStdString(game_.PlayerName(player)), Qt::ElideRight,
+  return fontMetrics().elidedText(qorza::shownName(game_.PlayerName(player)), Qt::ElideRight,
                                   kNameRoom);
 }
 
@@ -82,7 +82,7 @@ void StatusLine::refresh() {
   playLines_.clear();
   QStringList spoken;
   for (int p = 1; p <= 2; ++p) {
-    const QString name = QString::fromStdString(game_.PlayerName(p));
+    const QString name = qorza::shownName(game_.PlayerName(p));
     if (const auto& play = log_.lastPlay(p)) {
       playLines_ << playWords(*play, shownName(p), CardWording::Signs);
       spoken << playWords(*play, name, CardWording::Words);
@@ -96,8 +96,8 @@ void StatusLine::refresh() {
   const double target = matchTarget(game_);
   setWords(score_,
            scoreWords(shownName(1), game_.ScoreTable(1), shownName(2), game_.ScoreTable(2), target),
-           scoreWords(QString::fromStdString(game_.PlayerName(1)), game_.ScoreTable(1),
-                      QString::fromStdString(game_.PlayerName(2)), game_.ScoreTable(2), target));
+           scoreWords(qorza::shownName(game_.PlayerName(1)), game_.ScoreTable(1),
+                      qorza::shownName(game_.PlayerName(2)), game_.ScoreTable(2), target));
 }
 
 void StatusLine::mouseReleaseEvent(QMouseEvent* event) {

@@ -343,6 +343,7 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
 void TableWindow::buildLanguageMenu(QMenu* help) {
   // Named in both languages, so that either reader finds it.
   QMenu* menu = help->addMenu(tr("اللغة / Language"));
+  menu->setObjectName(QStringLiteral("languageMenu"));
   menu->setPalette(palette());
   auto* choices = new QActionGroup(menu);
   const std::pair<Language, QString> languages[] = {{Language::Arabic, QStringLiteral("العربية")},
