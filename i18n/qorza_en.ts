@@ -229,11 +229,11 @@
     </message>
     <message>
         <source>يوزع الورق بطريقتين إما أن يوزع أربع كروت للأرض وأربع كروت لكل لاعب أويوزع أربع كروت </source>
-        <translation>Four cards are laid face up on the table and each player is dealt six cards, or four</translation>
+        <translation>Four cards are laid face up on the table and each player gets six cards or four</translation>
     </message>
     <message>
         <source>وأربع كروت لكل لاعب وهكذا حتى إنتهاء ورق اللعب</source>
-        <translation>in the Homsi game; new hands follow until the stock runs out.</translation>
+        <translation>(always four in Homsi Qorza); new hands follow until the stock runs out.</translation>
     </message>
     <message>
         <source>ب-كيفية اللعب:</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>وتعتمد بالدرجة الثانية على تجميع النقاط وإليكم الأوراق ذات النقاط وماذا تمثل كل ورقة من نقاط</source>
-        <translation>It is next about gathering points. These are the point cards and what each is worth:</translation>
+        <translation>Next, it is about points. Here are the point cards and what each is worth:</translation>
     </message>
     <message>
         <source>العشرة الطيبة</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>برمجة وَ تقديم</source>
-        <translation>Written and presented by</translation>
+        <translation>Made by</translation>
     </message>
     <message>
         <source>تصميم</source>
