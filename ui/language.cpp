@@ -109,6 +109,29 @@ std::string typedName(const QString& text) {
   return text.toStdString();
 }
 
+namespace {
+
+// Digits 1 to 6 counted from the other end of the hand in English.
+int readingDigit(int digit) { return current == Language::English ? 7 - digit : digit; }
+
+}  // namespace
+
+QString shownHint(const std::string& caption) {
+  if (caption.size() == 1 && caption[0] >= '1' && caption[0] <= '6') {
+    return QString::number(readingDigit(caption[0] - '0'));
+  }
+  return QString::fromStdString(caption);
+}
+
+int gameKeyCode(int keyCode) {
+  for (const int zero : {48, 96}) {
+    if (keyCode >= zero + 1 && keyCode <= zero + 6) {
+      return zero + readingDigit(keyCode - zero);
+    }
+  }
+  return keyCode;
+}
+
 QString counterCaption(int index) {
   return gameWords(kCounterCaptions.at(static_cast<std::size_t>(index)));
 }

@@ -43,6 +43,13 @@ QString shownName(const std::string& name);
 // any language is kept as the default name.
 std::string typedName(const QString& text);
 
+// The key hints over the hand read in the text's direction: in Arabic the
+// first card is the right one, key 1; in English the left one. A hint
+// digit as the player sees it, and a digit key the player pressed as the
+// game's own key (1 to 6 on the main row, 97.. on the keypad).
+QString shownHint(const std::string& caption);
+int gameKeyCode(int keyCode);
+
 // The caption over counter Label3(index), index 0..6.
 QString counterCaption(int index);
 

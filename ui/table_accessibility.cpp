@@ -279,7 +279,7 @@ QString TableView::itemDescription(const TableItem& item) const {
   const QString p2 = shownName(game_.PlayerName(2));
   switch (item.kind) {
     case TableItem::Hand1:
-      return tr("ورقة في يدك - المفتاح %1").arg(fromStd(game_.Label1(item.index).Caption));
+      return tr("ورقة في يدك - المفتاح %1").arg(shownHint(game_.Label1(item.index).Caption));
     case TableItem::Hand2:
       return tr("في يد %1").arg(p2);
     case TableItem::Table:

@@ -326,8 +326,8 @@ void TableView::paintHands(QPainter& p) {
   for (int k = 1; k <= 6; ++k) {
     const Label& hint = game_.Label1(k);
     if (hint.Visible) {
-      paintText(p, transform_.rect(at(kHintLeft, k), kHintTop, kHintW, kHintH), hint.Caption,
-                Qt::AlignCenter);
+      p.drawText(transform_.rect(at(kHintLeft, k), kHintTop, kHintW, kHintH),
+                 Qt::AlignCenter | Qt::AlignAbsolute | Qt::TextDontClip, shownHint(hint.Caption));
     }
   }
 }

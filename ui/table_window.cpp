@@ -222,7 +222,9 @@ void TableWindow::keyDown(int keyCode, int shift) {
   if (!game_.KeyPreview) {
     return;  // no keyboard play while a turn resolves
   }
-  runTurn([this, keyCode, shift] { Form_KeyDown(game_, keyCode, shift, &playLog_); });
+  // The digits count the hand in reading order.
+  runTurn(
+      [this, code = gameKeyCode(keyCode), shift] { Form_KeyDown(game_, code, shift, &playLog_); });
 }
 
 bool TableWindow::confirmExit() {
