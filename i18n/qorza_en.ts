@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>على الأرض</source>
-        <translation>On the table</translation>
+        <translation>stayed on the table</translation>
     </message>
     <message>
         <source> و</source>
