@@ -140,7 +140,8 @@ void textFaults(const QWidget* w, QStringList& faults) {
     return;
   }
   const QFontMetrics fm = w->fontMetrics();
-  const int width = fm.horizontalAdvance(text);
+  int width = 0;  // of the widest line
+  for (const QString& line : text.split(u'\n')) width = std::max(width, fm.horizontalAdvance(line));
   if (width > t.room.width()) {
     faults << QStringLiteral("%1 is %2 px wide in %3 px")
                   .arg(nameOf(w))
