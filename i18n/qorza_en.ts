@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>جيـــــــد. (للمحترفيــن).</source>
-        <translation>Good (experts)</translation>
+        <translation>Good (skilled)</translation>
     </message>
     <message>
         <source>اسم اللاعب</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>جيـــــــد. (للمحترفيــن).</source>
-        <translation>Good (experts)</translation>
+        <translation>Good (skilled)</translation>
     </message>
     <message>
         <source>نقاط الربح</source>
