@@ -50,7 +50,7 @@ struct Position {
   int handCount(int player) const;
   int tableCount() const;
   // Player 0 leads every turn: with equal hands player 0 is to play.
-  int toMove() const { return handCount(0) > handCount(1) ? 0 : 1; }
+  int toMove() const { return handCount(0) < handCount(1) ? 1 : 0; }
   bool stockUsedUp() const;
   bool dealOver() const { return handCount(0) == 0 && handCount(1) == 0 && stockUsedUp(); }
 };
