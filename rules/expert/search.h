@@ -14,7 +14,7 @@
 namespace qorza::expert {
 
 struct Budget {
-  int samples = 160;  // random deals of the unseen cards per decision
+  int samples = 64;  // random deals of the unseen cards per decision
 };
 
 // The budget the game and the tools play with.

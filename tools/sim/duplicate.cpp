@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/sim/duplicate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "game/bounds.h"
 #include "tools/sim/self_play.h"
@@ -30,6 +32,9 @@ struct Sample {
   }
 };
 
+// Every decision's think time, for the distribution.
+std::vector<double> thinkTimes;
+
 struct Outcome {
   bool expertWon = false;
   long deals = 0;
@@ -41,6 +46,7 @@ Outcome playOne(const Pairing& pairing, bool expertIsPlayer2, const std::string&
   SelfPlay play(pairing, target);
   play.playMatches(1, seed);
   const Tally& t = play.tally();
+  thinkTimes.insert(thinkTimes.end(), play.thinkMs().begin(), play.thinkMs().end());
   Outcome o;
   o.expertWon = expertIsPlayer2 ? t.wins2 > 0 : t.wins1 > 0;
   o.deals = t.deals;
@@ -59,6 +65,22 @@ void report(std::ostream& out, const char* variant, int against, const Sample& w
                 margin.mean(), margin.mean() - margin.halfWidth(),
                 margin.mean() + margin.halfWidth(), deals);
   out << line << std::flush;
+}
+
+// The distribution of the expert's think times since the last report.
+void reportThinking(std::ostream& out) {
+  if (thinkTimes.empty()) return;
+  std::sort(thinkTimes.begin(), thinkTimes.end());
+  auto at = [](double q) {
+    return thinkTimes[static_cast<std::size_t>(q * static_cast<double>(thinkTimes.size() - 1))];
+  };
+  char line[200];
+  std::snprintf(line, sizeof line,
+                "  think time over %zu decisions: median %.2f ms, p95 %.2f ms, p99 %.2f ms, max "
+                "%.2f ms\n",
+                thinkTimes.size(), at(0.5), at(0.95), at(0.99), thinkTimes.back());
+  out << line;
+  thinkTimes.clear();
 }
 
 }  // namespace
@@ -96,6 +118,7 @@ int runDuplicate(const SimOptions& o, std::ostream& out, std::ostream& err) {
       return 1;
     }
     report(out, variant.c_str(), o.duplicateAgainst, wins, margin, deals);
+    reportThinking(out);
   }
   return 0;
 }

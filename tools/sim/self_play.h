@@ -69,6 +69,8 @@ class SelfPlay {
   // A checksum of every deal's final state.
   std::uint64_t signature() const { return signature_; }
   Game& game() { return game_; }
+  // How long each of the expert's decisions took, in milliseconds.
+  const std::vector<double>& thinkMs() const { return platform_.thinkMs; }
 
   std::function<void()> onDealEnd;  // progress
 
