@@ -104,6 +104,8 @@ class SelfPlay {
   int lastScore1_ = 0, lastScore2_ = 0;
   long matchesEnded_ = 0;
   bool byMatch_ = false;
+  // Fuzzed states also replay every turn on the compact position.
+  bool checkCompact_ = false;
 };
 
 }  // namespace qorza::sim
