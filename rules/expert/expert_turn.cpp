@@ -10,16 +10,18 @@ namespace qorza {
 int expertSlot(Game& g) {
   const expert::Observation seen = expert::observe(g, 2);
   expert::Choice choice;
-  g.platform().think(
-      [&seen, &choice] { choice = expert::choose(seen, expert::kGameBudget, expert::fingerprint(seen)); });
+  g.platform().think([&seen, &choice] {
+    choice = expert::choose(seen, expert::kGameBudget, expert::fingerprint(seen));
+  });
   return choice.slot + 1;
 }
 
 int expertHintPosition(const Game& g) {
   const expert::Observation seen = expert::observe(g, 1);
   expert::Choice choice;
-  g.platform().think(
-      [&seen, &choice] { choice = expert::choose(seen, expert::kGameBudget, expert::fingerprint(seen)); });
+  g.platform().think([&seen, &choice] {
+    choice = expert::choose(seen, expert::kGameBudget, expert::fingerprint(seen));
+  });
   return choice.slot + 1;
 }
 
