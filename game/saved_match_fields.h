@@ -124,7 +124,7 @@ void settingFields(A& a, G& g) {
   a.integer("DealtCount", g.DealtCount, {0, 52});
   a.integer("TurnInHand", g.TurnInHand, {0, 6});
   a.list("PlayerName", g.PlayerName, a.textItem());
-  a.integer("SkillLevel", g.SkillLevel, {1, 3});
+  a.integer("SkillLevel", g.SkillLevel, {bounds::kLevel.lo, bounds::kLevel.hi});
   a.integer("DelayMs", g.DelayMs, {0, 60000});
   a.flag("SoundOn", g.SoundOn);
   a.text("winningPointsText", g.winningPointsText);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "game/bounds.h"
 #include "game/further_options.h"
 #include "game/game_state.h"
 #include "ui/app_files.h"
@@ -81,7 +82,7 @@ std::optional<RememberedSettings> readAll(const QSettings& s) {
   const bool ok = readNumber(s, "version", 1, kSettingsVersion, &version) &&
                   readText(s, "names/player1", &r.player1Name) &&
                   readText(s, "names/player2", &r.player2Name) &&
-                  readNumber(s, "game/level", 1, 3, &r.level) &&
+                  readNumber(s, "game/level", bounds::kLevel.lo, bounds::kLevel.hi, &r.level) &&
                   readNumber(s, "game/handSize", 4, 6, &r.handSize) && r.handSize != 5 &&
                   readNumber(s, "table/delayMs", 0, 3000, &r.delayMs) &&
                   readFlag(s, "table/sound", &r.soundOn) && readText(s, "table/back", &r.back) &&

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "game/bounds.h"
 #include "ui/app_files.h"
 
 namespace qorza {
@@ -43,7 +44,7 @@ std::optional<VariantKey> keyFromJson(const QJsonObject& o) {
   VariantKey key{parts[0].toInt(), parts[1].toInt(), level.toInt()};
   const bool known = (key.deckSize == 52 && (key.handSize == 6 || key.handSize == 4)) ||
                      (key.deckSize == 44 && key.handSize == 4);
-  if (!known || key.level < 1 || key.level > 3) {
+  if (!known || !bounds::kLevel.holds(key.level)) {
     return std::nullopt;
   }
   return key;

@@ -17,12 +17,10 @@ int expertSlot(Game& g) {
 }
 
 int expertHintPosition(const Game& g) {
+  // The hint is asked for between turns and answers at once: no events run
+  // while it thinks, so the game cannot change under it.
   const expert::Observation seen = expert::observe(g, 1);
-  expert::Choice choice;
-  g.platform().think([&seen, &choice] {
-    choice = expert::choose(seen, expert::kGameBudget, expert::fingerprint(seen));
-  });
-  return choice.slot + 1;
+  return expert::choose(seen, expert::kGameBudget, expert::fingerprint(seen)).slot + 1;
 }
 
 }  // namespace qorza

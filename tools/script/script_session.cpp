@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "game/bounds.h"
 #include "game/flow/deal.h"
 #include "game/flow/turn_cycle.h"
 #include "game/new_game_options.h"
@@ -150,7 +151,7 @@ void ScriptSession::options(const ScriptLine& line) {
   if (handSize != 6 && handSize != 4) {
     throw ScriptError("HAND is 6 or 4, not " + line.word(2));
   }
-  game_.SkillLevel = numberIn(line.word(3), 1, 3);
+  game_.SkillLevel = numberIn(line.word(3), bounds::kLevel.lo, bounds::kLevel.hi);
   const std::string name = line.size() > 4 ? line.restFrom(4) : game_.PlayerName(1);
   if (!isUtf8(name)) {
     throw ScriptError("the name is not UTF-8 text");

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "game/bounds.h"
 #include "game/numbers.h"
 #include "tools/script/script_session.h"
 #include "tools/script/state_check.h"
@@ -88,7 +89,8 @@ const std::map<std::string, NumberSetting>& numberSettings() {
   static const std::map<std::string, NumberSetting> settings = {
       {"DeckSize", {[](Game& g) -> int& { return g.DeckSize; }, fixed(44, 52), true}},
       {"HandSize", {[](Game& g) -> int& { return g.HandSize; }, fixed(4, 6), true}},
-      {"SkillLevel", {[](Game& g) -> int& { return g.SkillLevel; }, fixed(1, 3)}},
+      {"SkillLevel",
+       {[](Game& g) -> int& { return g.SkillLevel; }, fixed(bounds::kLevel.lo, bounds::kLevel.hi)}},
       {"DelayMs", {[](Game& g) -> int& { return g.DelayMs; }, fixed(0, 3000)}},
       {"TurnInHand",
        {[](Game& g) -> int& { return g.TurnInHand; },
