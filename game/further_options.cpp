@@ -36,7 +36,7 @@ void subOptionLoad(const Game& g, SubOptionForm& form) {
   if (form.ChosenBack != 0) {
     form.STANSARD.Picture = backPictureOf(form.ChosenBack);
   }
-  HS_SPEED_Change(form, std::clamp(g.DelayMs, 0, 3000));
+  HS_SPEED_Change(form, std::clamp(g.DelayMs, bounds::kDelayMs.lo, bounds::kDelayMs.hi));
 }
 
 void mnu_sub_option_Click(const Game& g, SubOptionForm& form) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/bounds.h"
 #include "game/card_library.h"
 #include "game/slots.h"
 
@@ -50,7 +51,7 @@ int delayOfSecondsText(std::string_view text);
 // ASCII, Arabic-Indic or Extended Arabic-Indic, read as their value (mixed
 // sets too). Empty text reads 0; any other character, or a value above
 // kMaxWinningPoints, gives nothing.
-inline constexpr int kMaxWinningPoints = 999'999'999;
+inline constexpr int kMaxWinningPoints = bounds::kWinningPoints.hi;
 std::optional<int> winningPointsOf(std::u16string_view typed);
 
 void HS_SPEED_Change(SubOptionForm& form, int value);

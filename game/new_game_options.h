@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace qorza {
 
@@ -15,9 +16,12 @@ struct NewGameChoice {
   std::string name;      // player 1's name as typed
 };
 
+// A name of nothing but spaces (of any script) is no name.
+bool isBlankName(std::string_view name);
+
 // Sets DeckSize, HandSize, the digit hints and the stock counter; with a
-// non-empty name also player 1's name and both name labels. Returns whether
-// the name was non-empty (the dialog may close).
+// name also player 1's name and both name labels. Returns whether there was
+// a name (the dialog may close).
 bool applyNewGameOptions(Game& game, const NewGameChoice& choice);
 
 // Everything the dialog writes into the game before its OK succeeds (the

@@ -16,4 +16,13 @@ int highlightedColumn(const ResultsWindowModel& model) {
   return 0;
 }
 
+const DealBreakdown* breakdownOfRow(const ResultsWindowModel& model, int row) {
+  for (const DealBreakdown& b : model.Breakdowns) {
+    if (b.deal == row) {
+      return &b;
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace qorza

@@ -4,6 +4,7 @@
 // itself only draws this.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,27 @@ namespace qorza {
 struct ResultsCell {
   std::string Text;
   bool Highlighted = false;  // the winner's yellow background
+};
+
+// How one player's score of a deal came about: the deal's Qorza worth and
+// point cards, the bonus for the larger heap of cards, and what rounding the
+// sum to a whole score added or took (a half goes to the even neighbour, so
+// it depends on the score before the deal).
+struct DealScorePart {
+  double qorzaWorth = 0;
+  double cardPoints = 0;
+  int cardBonus = 0;
+  double rounding = 0;
+
+  double total() const { return qorzaWorth + cardPoints + cardBonus + rounding; }
+  bool operator==(const DealScorePart&) const = default;
+};
+
+// The breakdown of one deal row, for player 1 and player 2.
+struct DealBreakdown {
+  int deal = 0;  // the grid row
+  std::array<DealScorePart, 2> players;
+  bool operator==(const DealBreakdown&) const = default;
 };
 
 struct ResultsWindowModel {
@@ -23,10 +45,16 @@ struct ResultsWindowModel {
   std::string Label1Caption;  // the verdict
   bool Label1Visible = false;
   int NewestRow = 0;  // the deal row written last (0: none); the window scrolls to it
+  // How each scored row came about; a match saved before the game kept them
+  // has rows without one.
+  std::vector<DealBreakdown> Breakdowns;
 };
 
 // Deal rows of a freshly loaded grid.
 inline constexpr int kResultsDealRows = 15;
+
+// The breakdown of deal row `row`; none for a row without one.
+const DealBreakdown* breakdownOfRow(const ResultsWindowModel& model, int row);
 
 // The column whose deal rows are yellow: 1, 2, or 0 for none.
 int highlightedColumn(const ResultsWindowModel& model);

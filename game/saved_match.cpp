@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/saved_match.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "game/bounds.h"
 #include "game/card_library.h"
 #include "game/further_options.h"
 #include "game/game_state.h"
+#include "game/reachable_position.h"
 #include "game/saved_match_fields.h"
 
 namespace qorza {
@@ -152,6 +155,19 @@ class Writer {
     }
     out[key] = std::move(array);
   }
+  void breakdowns(const char* key, const std::vector<DealBreakdown>& rows) {
+    json array = json::array();
+    for (const DealBreakdown& b : rows) {
+      json row = json::object({{"deal", b.deal}});
+      for (std::size_t p = 0; p < 2; ++p) {
+        const DealScorePart& part = b.players[p];
+        row[p == 0 ? "player1" : "player2"] =
+            json::array({part.qorzaWorth, part.cardPoints, part.cardBonus, part.rounding});
+      }
+      array.push_back(std::move(row));
+    }
+    out[key] = std::move(array);
+  }
   void deck(const char* key, const std::vector<int>& indexes) { out[key] = indexes; }
   void random(const char* key, const Random& rng) {
     out[key] = json::object({{"state", rng.state()}, {"fixed", rng.seedIsFixed()}});
@@ -281,6 +297,41 @@ class Reader {
     }
     rows = std::move(read);
   }
+  // Optional: a match saved before the rows kept their breakdown has none.
+  void breakdowns(const char* key, std::vector<DealBreakdown>& rows) {
+    if (in_.find(key) == in_.end()) {
+      rows.clear();
+      return;
+    }
+    const json& array = at(key);
+    if (!array.is_array() || array.size() > kMaxGridRows) {
+      fault(path(key), "not a list of deal breakdowns");
+    }
+    std::vector<DealBreakdown> read;
+    for (std::size_t r = 0; r < array.size(); ++r) {
+      const std::string w = path(key) + "." + std::to_string(r);
+      if (!array[r].is_object()) {
+        fault(w, "not an object");
+      }
+      Reader row(array[r], w);
+      DealBreakdown b;
+      row.integer("deal", b.deal, Range{1, saved::kDealCount.hi});
+      for (std::size_t p = 0; p < 2; ++p) {
+        const char* who = p == 0 ? "player1" : "player2";
+        const json& parts = row.at(who);
+        if (!parts.is_array() || parts.size() != 4) {
+          fault(row.path(who), "not [Qorza, points, bonus, rounding]");
+        }
+        DealScorePart& part = b.players[p];
+        part.qorzaWorth = amountOf(parts[0], row.path(who));
+        part.cardPoints = amountOf(parts[1], row.path(who));
+        part.cardBonus = integerOf(parts[2], row.path(who), Range{0, 3});
+        part.rounding = amountOf(parts[3], row.path(who));
+      }
+      read.push_back(b);
+    }
+    rows = std::move(read);
+  }
   void deck(const char* key, std::vector<int>& indexes) {
     const json& array = at(key);
     if (!array.is_array() || array.size() > static_cast<std::size_t>(kLibrarySize)) {
@@ -308,7 +359,8 @@ class Reader {
   }
 
  private:
-  static constexpr std::size_t kMaxGridRows = 10000;
+  // A heading row and a row for each deal.
+  static constexpr std::size_t kMaxGridRows = bounds::kDealCount.hi + 1;
 
   std::string path(const std::string& key) const {
     return where_.empty() ? key : where_ + "." + key;
@@ -332,6 +384,13 @@ class Reader {
       fault(w, "outside " + std::to_string(range.lo) + ".." + std::to_string(range.hi));
     }
     return j.get<int>();
+  }
+  // A number a counter can hold, whole or not.
+  static double amountOf(const json& j, const std::string& w) {
+    if (!j.is_number() || !(std::abs(j.get<double>()) <= kNumberLimit)) {
+      fault(w, "not a number within the counters' limit");
+    }
+    return j.get<double>();
   }
   static bool flagOf(const json& j, const std::string& w) {
     if (!j.is_boolean()) {
@@ -383,22 +442,53 @@ void checkHeader(const json& doc) {
   }
 }
 
-// What the fields alone cannot say: counters that must agree.
+// How deep a saved match nests its lists and objects (the cells of a deal
+// row lie deepest, at 5); deeper text is refused before it is parsed.
+constexpr int kMaxNesting = 16;
+
+bool nestsTooDeep(std::string_view text) {
+  int depth = 0;
+  bool inString = false;
+  bool escaped = false;
+  for (const char c : text) {
+    if (inString) {
+      if (escaped) {
+        escaped = false;
+      } else if (c == '\\') {
+        escaped = true;
+      } else {
+        inString = c != '"';
+      }
+      continue;
+    }
+    if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > kMaxNesting) {
+        return true;
+      }
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
+  return false;
+}
+
+// What the fields alone cannot say: the settings the match carries within
+// what the dialogs take, and a position that play can reach.
 void checkTogether(const Game& g) {
-  if (g.DeckSize != 52 && g.DeckSize != 44) {
-    fault("DeckSize", "neither 52 nor 44 cards");
+  for (int p = 1; p <= 2; ++p) {
+    if (!bounds::nameFits(g.PlayerName(p))) {
+      fault("PlayerName." + std::to_string(p), "longer than a name can be");
+    }
   }
-  if (g.HandSize != 6 && g.HandSize != 4) {
-    fault("HandSize", "neither 6 nor 4 cards");
+  if (!bounds::isWinningPointsText(g.winningPointsText)) {
+    fault("winningPointsText", "no winning points from " +
+                                   std::to_string(bounds::kWinningPoints.lo) + " to " +
+                                   std::to_string(bounds::kWinningPoints.hi));
   }
-  if (g.DeckSize == 44 && g.HandSize != 4) {
-    fault("HandSize", "a 44-card deck is dealt in hands of 4");
-  }
-  if (g.DealtCount > g.DeckSize) {
-    fault("DealtCount", "more cards dealt than the deck holds");
-  }
-  if (g.TurnInHand > g.HandSize) {
-    fault("TurnInHand", "more turns than cards in a hand");
+  if (const auto why = unreachablePosition(g)) {
+    throw LoadFault(*why);
   }
   const auto& rows = g.frm_results.Grid1;
   if (g.frm_results.NewestRow < 0 ||
@@ -408,6 +498,11 @@ void checkTogether(const Game& g) {
   }
   if (g.frm_results.Loaded && rows.empty()) {
     fault("frm_results.Grid1", "a loaded grid without its headings");
+  }
+  for (const DealBreakdown& b : g.frm_results.Breakdowns) {
+    if (static_cast<std::size_t>(b.deal) >= rows.size()) {
+      fault("frm_results.Breakdowns", "a breakdown of no row");
+    }
   }
 }
 
@@ -433,7 +528,8 @@ bool loadMatch(Game& game, std::string_view text, std::string* error) {
     // Text cut short (a full disk, a crash while writing) lacks the closing
     // brace, and a check of the syntax alone is cheaper than a failed parse.
     const auto end = text.find_last_not_of(" \t\r\n");
-    if (end == std::string_view::npos || text[end] != '}' || !json::accept(text)) {
+    if (end == std::string_view::npos || text[end] != '}' || nestsTooDeep(text) ||
+        !json::accept(text)) {
       throw LoadFault("not JSON text");
     }
     const json doc = json::parse(text);

@@ -85,6 +85,7 @@ void resultsFields(A& a, M& m) {
   a.text("Label1Caption", m.Label1Caption);
   a.flag("Label1Visible", m.Label1Visible);
   a.integer("NewestRow", m.NewestRow, kDealCount);
+  a.breakdowns("Breakdowns", m.Breakdowns);  // absent from older matches
 }
 
 template <typename A, typename G>
@@ -118,21 +119,21 @@ void settingFields(A& a, G& g) {
   a.flag("Activated", g.Activated);
   a.flag("KeyPreview", g.KeyPreview);
   a.flag("MNU_RESULTS_Enabled", g.MNU_RESULTS_Enabled);
-  a.integer("DeckSize", g.DeckSize, {44, 52});  // and checked to be one of them
+  a.integer("DeckSize", g.DeckSize, {44, 52});  // and checked to be a variant
   a.integer("HandSize", g.HandSize, {4, 6});
   a.list("DeckOrder", g.DeckOrder, a.deckOrderItem());
   a.integer("DealtCount", g.DealtCount, {0, 52});
-  a.integer("TurnInHand", g.TurnInHand, {0, 6});
+  a.integer("TurnInHand", g.TurnInHand, {0, 5});
   a.list("PlayerName", g.PlayerName, a.textItem());
-  a.integer("SkillLevel", g.SkillLevel, {bounds::kLevel.lo, bounds::kLevel.hi});
-  a.integer("DelayMs", g.DelayMs, {0, 60000});
+  a.integer("SkillLevel", g.SkillLevel, bounds::kLevel);
+  a.integer("DelayMs", g.DelayMs, bounds::kDelayMs);
   a.flag("SoundOn", g.SoundOn);
   a.text("winningPointsText", g.winningPointsText);
   a.back("chosenBack", g.chosenBack);
-  a.integer("CardImgNext1", g.CardImgNext1, {1, 11});
-  a.integer("CardImgNext2", g.CardImgNext2, {1, 11});
-  a.integer("QorzaImgNext1", g.QorzaImgNext1, {1, 6});
-  a.integer("QorzaImgNext2", g.QorzaImgNext2, {1, 6});
+  a.integer("CardImgNext1", g.CardImgNext1, bounds::kStripNext);
+  a.integer("CardImgNext2", g.CardImgNext2, bounds::kStripNext);
+  a.integer("QorzaImgNext1", g.QorzaImgNext1, bounds::kQorzaDisplayNext);
+  a.integer("QorzaImgNext2", g.QorzaImgNext2, bounds::kQorzaDisplayNext);
   a.integer("RoundCount1", g.RoundCount1, kDealCount);
   a.integer("RoundCount2", g.RoundCount2, kDealCount);
   a.integers("ScoreTable", g.ScoreTable, kScore);

@@ -10,31 +10,40 @@ namespace qorza {
 namespace {
 
 // The Qorza worth and card points of player p, added in double precision,
-// rounded half to even; the score stays within the counters' limit.
-void addDealPoints(Game& g, int p) {
-  const double sum =
-      g.ScoreTable(p) + numberOf(g.txt_qorza(p).Text) + numberOf(g.TXT_POINT(p).Text);
+// rounded half to even; the score stays within the counters' limit. part
+// says what was added.
+void addDealPoints(Game& g, int p, DealScorePart& part) {
+  const int before = g.ScoreTable(p);
+  const double qorza = numberOf(g.txt_qorza(p).Text);
+  const double points = numberOf(g.TXT_POINT(p).Text);
+  const double sum = g.ScoreTable(p) + qorza + points;
   g.ScoreTable(p) = scoreOf(sum);
+  part.qorzaWorth = withinLimit(qorza);
+  part.cardPoints = withinLimit(points);
+  part.rounding = withinLimit(g.ScoreTable(p) - (before + part.qorzaWorth + part.cardPoints));
 }
 
 // Three points for the larger heap of captured cards; none on equal heaps.
-void addCardBonus(Game& g) {
+void addCardBonus(Game& g, DealBreakdown& breakdown) {
   const double cards1 = numberOf(g.TXT_CARD(1).Text);
   const double cards2 = numberOf(g.TXT_CARD(2).Text);
-  if (cards2 > cards1) {
-    g.ScoreTable(2) = scoreOf(g.ScoreTable(2) + 3.0);
-  } else if (cards1 > cards2) {
-    g.ScoreTable(1) = scoreOf(g.ScoreTable(1) + 3.0);
+  const int p = cards2 > cards1 ? 2 : cards1 > cards2 ? 1 : 0;
+  if (p != 0) {
+    const int before = g.ScoreTable(p);
+    g.ScoreTable(p) = scoreOf(g.ScoreTable(p) + 3.0);
+    breakdown.players[static_cast<std::size_t>(p) - 1].cardBonus = g.ScoreTable(p) - before;
   }
 }
 
 }  // namespace
 
 void ScoreDeal(Game& g) {
-  addDealPoints(g, 1);
-  addDealPoints(g, 2);
-  addCardBonus(g);
-  writeDealRow(g, g.RoundCount1);
+  DealBreakdown breakdown;
+  breakdown.deal = g.RoundCount1;
+  addDealPoints(g, 1, breakdown.players[0]);
+  addDealPoints(g, 2, breakdown.players[1]);
+  addCardBonus(g, breakdown);
+  writeDealRow(g, g.RoundCount1, breakdown);
   if (matchIsOver(g)) {
     showVerdict(g);
   }

@@ -53,7 +53,7 @@ void refreshHeadings(Game& g) {
   }
 }
 
-void writeDealRow(Game& g, int deal) {
+void writeDealRow(Game& g, int deal, const DealBreakdown& breakdown) {
   if (deal <= 0) {
     return;
   }
@@ -62,6 +62,10 @@ void writeDealRow(Game& g, int deal) {
   cell(g, deal, 1).Text = std::to_string(g.ScoreTable(1));
   cell(g, deal, 2).Text = std::to_string(g.ScoreTable(2));
   g.frm_results.NewestRow = deal;
+  auto& kept = g.frm_results.Breakdowns;
+  std::erase_if(kept, [deal](const DealBreakdown& b) { return b.deal == deal; });
+  kept.push_back(breakdown);
+  kept.back().deal = deal;
 }
 
 bool matchIsOver(const Game& g) {

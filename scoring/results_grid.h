@@ -3,6 +3,7 @@
 // of running scores, the yellow winner's column and the match reset.
 #pragma once
 
+#include "game/results_model.h"
 #include "scoring/deal_scoring.h"
 
 namespace qorza {
@@ -14,8 +15,9 @@ inline constexpr const char* kWinVerdict = "تهانينا لقد ربحت......
 inline constexpr const char* kLossVerdict = "لقد خسرت مع الأسف حاول مرة أخرى";
 
 // Writes both running scores into deal row `deal`, adding rows first when
-// the match has outlasted the grid. Deal 0 writes nothing.
-void writeDealRow(Game& game, int deal);
+// the match has outlasted the grid, and keeps how they came about with the
+// row. Deal 0 writes nothing.
+void writeDealRow(Game& game, int deal, const DealBreakdown& breakdown);
 
 // True when either score is strictly above the target.
 bool matchIsOver(const Game& game);

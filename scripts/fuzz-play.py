@@ -112,7 +112,7 @@ def grammar_line(rng):
     if kind == 13:
         return "key %s%s" % (number(rng, 45, 105), rng.choice(["", "", " 0", " 1"]))
     if kind == 14:
-        return rng.choice(["p1 " + number(rng, 1, 6), "p2", "results"])
+        return rng.choice(["p1 " + number(rng, 1, 6), "p2", "results", "undo"])
     return "dump"
 
 

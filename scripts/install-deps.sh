@@ -18,6 +18,7 @@ test_packages=(
   xvfb xauth x11-utils imagemagick xdotool sox python3
   desktop-file-utils appstream lintian
   clang clang-format libclang-rt-14-dev llvm locales
+  at-spi2-core dbus python3-pyatspi
 )
 
 # The locale the locale-dependent tests switch to.

@@ -39,16 +39,30 @@ if(leftovers)
   message(FATAL_ERROR "temporary files left behind: ${leftovers}")
 endif()
 
-# A file cut short, one that is not there, a device and a save into a
-# missing folder: status 2 naming the line.
+# A file cut short, one that is not there, a device, one nested too deep
+# and a save into a missing folder: status 2 naming the line.
 file(READ ${WORK}/saved-match.json saved)
 string(SUBSTRING "${saved}" 0 900 cut)
 file(WRITE ${WORK}/cut-match.json "${cut}")
+# A field nested 60,000 deep would overflow the stack of a parser.
+string(REPEAT "[" 60000 open)
+string(REPEAT "]" 60000 close)
+string(SUBSTRING "${saved}" 1 -1 rest)
+file(WRITE ${WORK}/deep-match.json "{\"unknown\":${open}${close},${rest}")
 foreach(command "load cut-match.json" "load no-such-match.json" "load /dev/zero"
-                "save no-such-folder/match.json")
+                "load deep-match.json" "save no-such-folder/match.json")
   file(WRITE ${WORK}/refused.play "seed 3\ndeal\n${command}\ndump\n")
   play(refused ${WORK}/refused.play)
   if(NOT refused_rc STREQUAL 2 OR NOT refused_err MATCHES "line 3: ")
     message(FATAL_ERROR "${command}: status ${refused_rc}, ${refused_err}")
   endif()
 endforeach()
+
+# A position that no game reaches (a count of taken cards set by the
+# script) is not saved: load would refuse it.
+file(WRITE ${WORK}/refused.play "seed 3\ndeal\nset TXT_CARD1 5\nsave spoilt-match.json\n")
+play(refused ${WORK}/refused.play)
+if(NOT refused_rc STREQUAL 2 OR NOT refused_err MATCHES "line 4: .*cannot be saved.*TXT_CARD"
+   OR EXISTS ${WORK}/spoilt-match.json)
+  message(FATAL_ERROR "an unreachable position saved: status ${refused_rc}, ${refused_err}")
+endif()

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "ui/app_files.h"
+#include "ui/game_lock.h"
 #include "ui/settings_store.h"
 #include "ui/statistics_file.h"
 
@@ -34,9 +35,14 @@ QTextStream& err() {
 
 int printStatistics(bool json) {
   Statistics statistics;
-  if (loadStatistics(statisticsPath(), &statistics) == FileState::Damaged) {
+  const FileState state = loadStatistics(statisticsPath(), &statistics);
+  if (state == FileState::Damaged) {
     err() << "The statistics file could not be read; it was moved to " << statisticsPath()
           << ".bad and the statistics start afresh.\n";
+    err().flush();
+  } else if (state == FileState::PartlyRead) {
+    err() << "Some entries of the statistics file could not be read; it was moved to "
+          << statisticsPath() << ".bad and the other entries kept.\n";
     err().flush();
   }
   out() << (json ? QString::fromUtf8(statisticsJson(statistics)) : statisticsText(statistics));
@@ -46,10 +52,10 @@ int printStatistics(bool json) {
 
 // Deletes path when it exists and says so; false when it stays.
 bool forgetFile(const QString& path, const QString& what) {
-  if (!QFileInfo::exists(path)) {
+  if (!pathTaken(path)) {
     return true;
   }
-  if (!QFile::remove(path)) {
+  if (!removeFile(path)) {
     err() << "Could not delete " << what << ": " << path << "\n";
     return false;
   }
@@ -58,6 +64,14 @@ bool forgetFile(const QString& path, const QString& what) {
 }
 
 int forgetEverything() {
+  // Nothing is deleted under a running game, which would write it all again.
+  GameLock lock;
+  if (lock.take() == GameLock::State::HeldByAnother) {
+    err() << "Qorza is running; close it before --forget. Nothing was deleted.\n";
+    err().flush();
+    return 1;
+  }
+  clearTemporaryCopies();
   const QString settings = settingsFilePath();
   const struct {
     QString path;
@@ -73,10 +87,11 @@ int forgetEverything() {
   bool all = true;
   bool any = false;
   for (const auto& f : files) {
-    any = any || QFileInfo::exists(f.path);
+    any = any || pathTaken(f.path);
     all = forgetFile(f.path, f.what) && all;
   }
   // The game's own folders go too once they are empty.
+  lock.release();
   QDir().rmdir(QFileInfo(settings).absolutePath());
   QDir().rmdir(dataFolder());
   if (!any) {

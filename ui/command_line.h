@@ -13,7 +13,8 @@ bool asksCommandLine(int argc, const char* const* argv);
 
 // Answers the options in arguments (the program name first) on standard
 // output and returns the exit status: 0 done, 1 a file could not be
-// deleted, 2 unknown options.
+// deleted or a game is running (--forget deletes nothing then), 2 unknown
+// options.
 int answerCommandLine(const QStringList& arguments);
 
 }  // namespace qorza

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
 #include "game/further_options.h"
+#include "ui/game_style.h"
 #include "ui/new_game_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
@@ -32,7 +34,22 @@ QElapsedTimer& sinceStart() {
 
 }  // namespace
 
+const char* const kFaultNotice =
+    "حدث خطأ غير متوقع، فستُغلق اللعبة الآن، وتبقى مباراتك المحفوظة كما كانت.";
+
 void startStartupClock() { sinceStart(); }
+
+void showEndingNotice(const QString& line) {
+  if (envFlag("QORZA_NOTICES_ON_STDOUT")) {
+    std::printf("%s\n", line.toUtf8().constData());
+    std::fflush(stdout);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Qorza"), line, QMessageBox::Ok);
+  box.setLayoutDirection(Qt::RightToLeft);
+  box.setPalette(windowPalette(QColor(212, 208, 200), Qt::black));
+  box.exec();
+}
 
 GameApp::GameApp() : game_(platform_) {
   sinceStart();
@@ -97,6 +114,14 @@ void GameApp::saveAtExit() {
   }
   memory_.saveSettings(table_->saveGeometry());
   memory_.saveProgress();
+}
+
+void GameApp::endAfterFault() {
+  memory_.stopWriting();
+  platform_.setEnding();
+  closeSplash();
+  showEndingNotice(QString::fromUtf8(kFaultNotice));
+  QCoreApplication::exit(1);
 }
 
 void GameApp::closeSplash() {

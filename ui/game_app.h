@@ -16,6 +16,13 @@ namespace qorza {
 // Starts the clock the start-up measurements read; main calls it first.
 void startStartupClock();
 
+// Shows a line that ends the game in a message box (on standard output
+// instead with QORZA_NOTICES_ON_STDOUT=1, for tests).
+void showEndingNotice(const QString& line);
+
+// The Arabic line of a fault in the game's code.
+extern const char* const kFaultNotice;
+
 class SplashWindow;
 class TableWindow;
 
@@ -36,6 +43,11 @@ class GameApp : public QObject {
 
   // At exit: the settings, the statistics and the match in progress.
   void saveAtExit();
+
+  // After a fault caught in the window code: the files stay as the last
+  // completed turn left them, the player reads one line and the game ends
+  // with status 1.
+  void endAfterFault();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

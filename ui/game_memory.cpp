@@ -15,6 +15,8 @@ const char* const kSettingsDamagedNotice =
     "تعذّرت قراءة الإعدادات المحفوظة، فبدأت اللعبة بالإعدادات الأصلية.";
 const char* const kStatisticsDamagedNotice =
     "تعذّرت قراءة الإحصاءات المحفوظة، فبدأت الإحصاءات من جديد.";
+const char* const kStatisticsPartlyDamagedNotice =
+    "تعذّرت قراءة بعض الإحصاءات المحفوظة، فحُفظ ما سلم منها.";
 const char* const kMatchDamagedNotice = "تعذّرت قراءة المباراة المحفوظة، فتبدأ مباراة جديدة.";
 const char* const kWriteFailedWarning = "تعذّر الحفظ على القرص، ويستمر اللعب دون حفظ.";
 
@@ -24,8 +26,11 @@ void GameMemory::load() {
   if (loadSettings(&settings_) == FileState::Damaged) {
     notices_.append(QString::fromUtf8(kSettingsDamagedNotice));
   }
-  if (loadStatistics(statisticsPath(), &statistics_) == FileState::Damaged) {
+  const FileState statistics = loadStatistics(statisticsPath(), &statistics_);
+  if (statistics == FileState::Damaged) {
     notices_.append(QString::fromUtf8(kStatisticsDamagedNotice));
+  } else if (statistics == FileState::PartlyRead) {
+    notices_.append(QString::fromUtf8(kStatisticsPartlyDamagedNotice));
   }
 }
 
@@ -37,7 +42,12 @@ QStringList GameMemory::takeNotices() {
   return taken;
 }
 
-bool GameMemory::hasSavedMatch() const { return QFileInfo::exists(savedMatchPath()); }
+bool GameMemory::hasSavedMatch() const {
+  // An emptied file is a match the player settled that could not be
+  // removed: it is not offered again.
+  const QString path = savedMatchPath();
+  return pathTaken(path) && !(isPlainFile(path) && QFileInfo(path).size() == 0);
+}
 
 bool GameMemory::resumeSavedMatch() {
   matchSettled_ = true;
@@ -56,17 +66,37 @@ bool GameMemory::resumeSavedMatch() {
 
 void GameMemory::discardSavedMatch() {
   matchSettled_ = true;
-  QFile::remove(savedMatchPath());
+  removeSavedMatch();
+}
+
+void GameMemory::removeSavedMatch() {
+  if (stopped_) {
+    return;
+  }
+  const QString path = savedMatchPath();
+  if (removeFile(path)) {
+    return;
+  }
+  // A folder that refuses the removal still lets the file be emptied.
+  if (isPlainFile(path)) {
+    QFile::resize(path, 0);
+  }
+  writeFailed();
 }
 
 void GameMemory::saveProgress() {
+  if (stopped_) {
+    return;
+  }
   saveStatistics();
   if (!matchSettled_ && hasSavedMatch()) {
     return;  // never touch a saved match the player has not been asked about
   }
   matchSettled_ = true;
   if (!game_.Activated || matchUnplayed(game_)) {
-    QFile::remove(savedMatchPath());
+    if (pathTaken(savedMatchPath())) {
+      removeSavedMatch();
+    }
     return;
   }
   const std::string text = saveMatch(game_);
@@ -76,6 +106,9 @@ void GameMemory::saveProgress() {
 }
 
 void GameMemory::saveSettings(const QByteArray& geometry) {
+  if (stopped_) {
+    return;
+  }
   RememberedSettings now = settingsOf(game_);
   now.geometry = geometry.isEmpty() ? settings_.geometry : geometry;
   settings_ = now;
@@ -85,7 +118,7 @@ void GameMemory::saveSettings(const QByteArray& geometry) {
 }
 
 void GameMemory::saveStatistics() {
-  if (statistics_.empty() && !QFileInfo::exists(statisticsPath())) {
+  if (stopped_ || (statistics_.empty() && !pathTaken(statisticsPath()))) {
     return;
   }
   if (!writeFileAtomically(statisticsPath(), statisticsJson(statistics_))) {

@@ -52,11 +52,18 @@ class GameMemory {
   StatisticsRecorder& recorder() { return recorder_; }
   void resetStatistics();
 
+  // After a fault in the game's code the files stay as they are: nothing
+  // is written or removed any more.
+  void stopWriting() { stopped_ = true; }
+
   // Called once, with an Arabic line, the first time a write fails.
   std::function<void(const QString&)> onWriteFailure;
 
  private:
   void writeFailed();
+  // Removes the saved match; one that cannot be removed is emptied, so
+  // that it is not offered again, and the player is warned.
+  void removeSavedMatch();
 
   Game& game_;
   RememberedSettings settings_;
@@ -65,11 +72,13 @@ class GameMemory {
   QStringList notices_;
   bool matchSettled_ = false;  // the saved match was offered or there was none
   bool warned_ = false;
+  bool stopped_ = false;
 };
 
 // The Arabic lines the player reads.
 extern const char* const kSettingsDamagedNotice;
 extern const char* const kStatisticsDamagedNotice;
+extern const char* const kStatisticsPartlyDamagedNotice;
 extern const char* const kMatchDamagedNotice;
 extern const char* const kWriteFailedWarning;
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -112,6 +113,24 @@ void GameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     return;
   }
   QProxyStyle::drawComplexControl(control, option, painter, widget);
+  // A list box that is not typed into: the mark inside its edge, as on a button.
+  const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+  if (control == CC_ComboBox && combo != nullptr && !combo->editable &&
+      (option->state & State_HasFocus)) {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = option->rect.adjusted(2, 3, -2, -3);
+    focus.palette.setColor(QPalette::WindowText, option->palette.color(QPalette::ButtonText));
+    drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+  }
+  // A scroll bar with the focus: the mark on its handle, which the keys move.
+  if (control == CC_ScrollBar && (option->state & State_HasFocus)) {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = subControlRect(control, option, SC_ScrollBarSlider, widget).adjusted(2, 2, -2, -2);
+    focus.palette.setColor(QPalette::WindowText, option->palette.color(QPalette::ButtonText));
+    drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+  }
 }
 
 // The focus mark: a dotted outline in the text's colour, shown whether the
@@ -132,14 +151,38 @@ void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
 
 void GameStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                             const QWidget* widget) const {
+  // The menu reached by Alt or F10 (the menu bar has the keyboard) is lit as
+  // an open menu is, so that the arrows and Enter are seen to work on it.
+  if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+      element == CE_MenuBarItem && item != nullptr && (item->state & State_Selected) &&
+      !(item->state & State_Sunken) && widget != nullptr && widget->hasFocus()) {
+    QStyleOptionMenuItem lit = *item;
+    lit.state |= State_Sunken;
+    QProxyStyle::drawControl(element, &lit, painter, widget);
+    return;
+  }
   QProxyStyle::drawControl(element, option, painter, widget);
   if (element == CE_PushButton && (option->state & State_HasFocus)) {
     QStyleOptionFocusRect focus;
     focus.QStyleOption::operator=(*option);
-    focus.rect = subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(2, 2, -2, -2);
+    focus.rect = focusMarkOf(option, widget);
     focus.palette.setColor(QPalette::WindowText, option->palette.color(QPalette::ButtonText));
     drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
   }
+}
+
+QRect GameStyle::focusMarkOf(const QStyleOption* option, const QWidget* widget) const {
+  return subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(2, 2, -2, -2);
+}
+
+QRect GameStyle::pushButtonFocusRect(const QPushButton* button) {
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = button->text();
+  if (const auto* style = qobject_cast<const GameStyle*>(button->style())) {
+    return style->focusMarkOf(&option, button);
+  }
+  return button->style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, button);
 }
 
 bool GameStyle::eventFilter(QObject* watched, QEvent* event) {

@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 
+class QPushButton;
 class QRadioButton;
 class QStyleOptionGroupBox;
 
@@ -31,6 +32,10 @@ class GameStyle : public QProxyStyle {
                    const QWidget* widget) const override;
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
+
+  // Where a push button's focus mark runs, in the button's pixels.
+  static QRect pushButtonFocusRect(const QPushButton* button);
+  QRect focusMarkOf(const QStyleOption* option, const QWidget* widget) const;
 
   // Alt is held now: access keys are underlined.
   bool altHeld() const { return altHeld_; }

@@ -59,6 +59,10 @@ const Piece kRules[HelpWindow::kPieces] = {
      kWhite},  // 19
 };
 
+// OK's place as designed, and the window's height.
+const QRect kOkPlace = dialogRect(2475, 4950, 2175, 375);
+const int kDesignHeight = dialogPixels(5460);
+
 // The title, the three headings and the body each have their own type.
 enum class Style { Title, Heading, Body };
 
@@ -130,17 +134,32 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   }
   auto* ok = new QPushButton(QStringLiteral("موافـــــــــــــق"), this);
   ok->setObjectName(QStringLiteral("Command1"));
-  ok->setGeometry(dialogRect(2475, 4950, 2175, 375));
+  ok->setGeometry(kOkPlace);
   ok->setDefault(true);
   ok->setPalette(windowPalette(kDialogFace, Qt::black));       // a plain button on the dark window
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);  // hidden, kept
   fitPieces();
+  fitOk();
 }
 
 void HelpWindow::showModal() { exec(); }
 
+// OK as large as its font asks (a large desktop font makes it taller than
+// designed), centred where designed, clear of the last line and of the
+// window's bottom; the window grows when it must.
+void HelpWindow::fitOk() {
+  auto* ok = findChild<QPushButton*>(QStringLiteral("Command1"));
+  const QSize wanted = ok->sizeHint().expandedTo(kOkPlace.size());
+  const int lastLine = findChild<QLineEdit*>(QStringLiteral("Text2_17"))->geometry().bottom();
+  const int top =
+      std::max(lastLine + 4, std::min(kOkPlace.y(), kDesignHeight - 4 - wanted.height()));
+  ok->setGeometry(kOkPlace.center().x() - wanted.width() / 2, top, wanted.width(), wanted.height());
+  setFixedSize(width(), std::max(kDesignHeight, top + wanted.height() + 4));
+}
+
 void HelpWindow::showEvent(QShowEvent* event) {
   fitPieces();  // the fonts may have been substituted since the window was made
+  fitOk();
   QDialog::showEvent(event);
 }
 

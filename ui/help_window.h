@@ -23,6 +23,7 @@ class HelpWindow : public QDialog {
 
  private:
   void fitPieces();
+  void fitOk();
 };
 
 }  // namespace qorza

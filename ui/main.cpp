@@ -3,10 +3,15 @@
 // the start-up from the splash window.
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <exception>
 
+#include "ui/app_files.h"
 #include "ui/command_line.h"
 #include "ui/fonts.h"
 #include "ui/game_app.h"
+#include "ui/game_lock.h"
+#include "ui/guarded_application.h"
 #include "ui/resources.h"
 
 namespace {
@@ -41,11 +46,35 @@ int main(int argc, char** argv) {
     return qorza::answerCommandLine(QCoreApplication::arguments());
   }
   qorza::startStartupClock();
-  QApplication app(argc, argv);
+  qorza::GuardedApplication app(argc, argv);
   identifyApplication();
   qorza::configureApplication(app);
-  qorza::loadResources();
-  qorza::GameApp game;
-  game.start();
-  return QApplication::exec();
+  // One game at a time on the player's files; without a lock to take (a
+  // folder that refuses writes) the game still plays.
+  qorza::GameLock lock;
+  switch (lock.take()) {
+    case qorza::GameLock::State::HeldByAnother:
+      qorza::showEndingNotice(QString::fromUtf8(qorza::kAlreadyRunningNotice));
+      return 1;
+    case qorza::GameLock::State::Held:
+      qorza::clearTemporaryCopies();  // no other game is writing them
+      break;
+    case qorza::GameLock::State::Unavailable:
+      break;
+  }
+  try {
+    qorza::loadResources();
+    qorza::GameApp game;
+    app.onFault = [&game](const char*) { game.endAfterFault(); };
+    game.start();
+    const int status = QApplication::exec();
+    app.onFault = nullptr;
+    return status;
+  } catch (const std::exception& fault) {
+    std::fprintf(stderr, "qorza: fault in the game: %s\n", fault.what());
+  } catch (...) {
+    std::fprintf(stderr, "qorza: fault in the game\n");
+  }
+  qorza::showEndingNotice(QString::fromUtf8(qorza::kFaultNotice));
+  return 1;
 }

@@ -4,16 +4,14 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 
 #include "game/bounds.h"
 #include "game/game_state.h"
 #include "ui/game_style.h"
+#include "ui/name_box.h"
 #include "ui/twips.h"
 
 namespace qorza {
@@ -52,23 +50,6 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& text, QRe
   return button;
 }
 
-// The name box: a click or the focus selects the whole name, so typing
-// replaces it.
-class NameBox : public QLineEdit {
- public:
-  using QLineEdit::QLineEdit;
-
- protected:
-  void focusInEvent(QFocusEvent* event) override {
-    QLineEdit::focusInEvent(event);
-    QTimer::singleShot(0, this, &QLineEdit::selectAll);
-  }
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QLineEdit::mouseReleaseEvent(event);
-    selectAll();
-  }
-};
-
 }  // namespace
 
 NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
@@ -88,6 +69,7 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
 
   nameBox_ = new NameBox(QString::fromStdString(kDefaultPlayer1Name), this);
   nameBox_->setObjectName(QStringLiteral("TXT_NAME_1"));
+  nameBox_->setAccessibleName(QStringLiteral("اسم اللاعب"));
   nameBox_->setGeometry(twips_.rect(180, 405, 3570, 330));
 
   buildVariantFrame();
@@ -187,8 +169,7 @@ void NewGameDialog::ok() {
   if (applyNewGameOptions(game_, choice)) {
     accept();
   } else {
-    nameBox_->setFocus();
-    nameBox_->selectAll();
+    nameBox_->refuse();
   }
 }
 

@@ -8,9 +8,9 @@
 #include <QDialog>
 
 #include "game/new_game_options.h"
+#include "ui/name_box.h"
 #include "ui/twips.h"
 
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -28,11 +28,11 @@ class NewGameDialog : public QDialog {
   // variant always starts at normal.
   void presetFromGame();
 
-  // CMD_OK: applies the choices; accepts when the name is not empty, else
-  // the focus goes back to the name box.
+  // CMD_OK: applies the choices; accepts when a name is given (spaces alone
+  // are none), else the name box takes the focus and is marked.
   void ok();
 
-  QLineEdit* nameBox() const { return nameBox_; }
+  NameBox* nameBox() const { return nameBox_; }
   QRadioButton* homsiOption() const { return option5_; }
   QRadioButton* normalOption() const { return option4_; }
   QRadioButton* sixCardsOption() const { return option1_; }
@@ -54,7 +54,7 @@ class NewGameDialog : public QDialog {
   Game& game_;
   NewGameSettings kept_;
   DialogTwips twips_;
-  QLineEdit* nameBox_ = nullptr;
+  NameBox* nameBox_ = nullptr;
   QRadioButton* option4_ = nullptr;  // normal
   QRadioButton* option5_ = nullptr;  // Homsi
   QRadioButton* option1_ = nullptr;  // six cards

@@ -11,6 +11,7 @@
 #include "game/game_state.h"
 #include "ui/fonts.h"
 #include "ui/game_style.h"
+#include "ui/score_breakdown_text.h"
 #include "ui/twips.h"
 
 namespace qorza {
@@ -28,7 +29,8 @@ const QColor kVerdictRed(255, 0, 0);
 
 const QString kCaption = QString(32, QChar(' ')) + QStringLiteral("النتائج");
 const int kColumnWidths[3] = {dialogPixels(400), dialogPixels(1750), dialogPixels(1750)};
-constexpr int kRowHeight = 16;  // the grid's own row height, 240 twips
+constexpr int kRowHeight = 16;     // the grid's own row height, 240 twips
+constexpr int kHeadingMargin = 6;  // a heading's border line and room beside its text
 
 // Verdict line centred on the point the design centres it on.
 const QPoint kVerdictCentre(dialogPixels(1950 + 630 / 2), dialogPixels(4005 + 240 / 2));
@@ -41,6 +43,7 @@ ResultsWindow::ResultsWindow(QWidget* parent)
       verdict_(new QLabel(this)),
       ok_(new QPushButton(QStringLiteral("موافـــــــــــــق"), this)) {
   setWindowTitle(kCaption);
+  grid_->setAccessibleName(QStringLiteral("النتائج جولة بجولة"));
   setLayoutDirection(Qt::RightToLeft);
   setFont(designFont("MS Sans Serif", 8.25));
   setFixedSize(dialogPixels(4500), dialogPixels(4920));
@@ -104,19 +107,33 @@ void ResultsWindow::buildGrid() {
 void ResultsWindow::fillGrid(const ResultsWindowModel& model) {
   const int rowCount = std::max(0, static_cast<int>(model.Grid1.size()) - 1);
   grid_->setRowCount(rowCount);
+  // A name too long for its column ends in an ellipsis; the whole name is
+  // in the heading's tooltip.
+  const QFontMetrics metrics(grid_->horizontalHeader()->font());
   for (int k = 0; k < 3; ++k) {
     const QString heading =
         model.Grid1.empty() ? QString() : QString::fromStdString(model.Grid1[0][k].Text);
-    grid_->horizontalHeaderItem(k)->setText(heading);
+    const QString shown =
+        metrics.elidedText(heading, Qt::ElideRight, kColumnWidths[k] - kHeadingMargin);
+    grid_->horizontalHeaderItem(k)->setText(shown);
+    grid_->horizontalHeaderItem(k)->setToolTip(shown == heading ? QString() : heading);
   }
   for (int r = 0; r < rowCount; ++r) {
     const auto& row = model.Grid1[static_cast<std::size_t>(r) + 1];
+    // The row tells how its scores came about, on hover and to a screen reader.
+    const DealBreakdown* breakdown = breakdownOfRow(model, r + 1);
+    const QString told = breakdown
+                             ? breakdownText(*breakdown, grid_->horizontalHeaderItem(1)->text(),
+                                             grid_->horizontalHeaderItem(2)->text())
+                             : QString();
     for (int c = 0; c < 3; ++c) {
       const ResultsCell& cell = row[static_cast<std::size_t>(c)];
       auto* item = new QTableWidgetItem(QString::fromStdString(cell.Text));
       item->setTextAlignment(Qt::AlignCenter);
       item->setForeground(kCellText);
       item->setBackground(cell.Highlighted ? kWinnerYellow : kCellBackground);
+      item->setToolTip(told);
+      item->setData(Qt::AccessibleDescriptionRole, told);
       grid_->setItem(r, c, item);
     }
   }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <optional>
 
@@ -26,13 +27,13 @@ std::unique_ptr<QSettings> openSettings() {
 
 // A whole number stored under key within [low, high]; missing keys keep
 // their default.
-bool readNumber(const QSettings& s, const char* key, int low, int high, int* out) {
+bool readNumber(const QSettings& s, const char* key, Range range, int* out) {
   if (!s.contains(QLatin1String(key))) {
     return true;
   }
   bool ok = false;
   const int value = s.value(QLatin1String(key)).toString().toInt(&ok);
-  if (!ok || value < low || value > high) {
+  if (!ok || !range.holds(value)) {
     return false;
   }
   *out = value;
@@ -56,7 +57,7 @@ bool readText(const QSettings& s, const char* key, QString* out) {
     return true;
   }
   const QVariant value = s.value(QLatin1String(key));
-  if (value.typeId() != QMetaType::QString || value.toString().size() > 200) {
+  if (value.typeId() != QMetaType::QString || value.toString().size() > bounds::kMaxNameLength) {
     return false;
   }
   *out = value.toString();
@@ -70,7 +71,13 @@ bool isBack(const QString& back) {
 }
 
 bool isTarget(const QString& text) {
-  return winningPointsOf(text.toStdU16String()).value_or(0) >= 1;
+  return winningPointsOf(text.toStdU16String()).value_or(0) >= bounds::kWinningPoints.lo;
+}
+
+// A hand size some variant is dealt in.
+bool isHandSize(int handSize) {
+  return std::any_of(bounds::kVariants.begin(), bounds::kVariants.end(),
+                     [&](const bounds::Variant& v) { return v.handSize == handSize; });
 }
 
 std::optional<RememberedSettings> readAll(const QSettings& s) {
@@ -79,12 +86,12 @@ std::optional<RememberedSettings> readAll(const QSettings& s) {
   if (!s.contains(QStringLiteral("version"))) {
     return std::nullopt;  // every file this game writes says its version
   }
-  const bool ok = readNumber(s, "version", 1, kSettingsVersion, &version) &&
+  const bool ok = readNumber(s, "version", {1, kSettingsVersion}, &version) &&
                   readText(s, "names/player1", &r.player1Name) &&
                   readText(s, "names/player2", &r.player2Name) &&
-                  readNumber(s, "game/level", bounds::kLevel.lo, bounds::kLevel.hi, &r.level) &&
-                  readNumber(s, "game/handSize", 4, 6, &r.handSize) && r.handSize != 5 &&
-                  readNumber(s, "table/delayMs", 0, 3000, &r.delayMs) &&
+                  readNumber(s, "game/level", bounds::kLevel, &r.level) &&
+                  readNumber(s, "game/handSize", {1, 6}, &r.handSize) && isHandSize(r.handSize) &&
+                  readNumber(s, "table/delayMs", bounds::kDelayMs, &r.delayMs) &&
                   readFlag(s, "table/sound", &r.soundOn) && readText(s, "table/back", &r.back) &&
                   isBack(r.back) && readText(s, "game/target", &r.target) && isTarget(r.target);
   if (!ok) {
@@ -105,12 +112,13 @@ QString settingsFilePath() { return settingsPath(); }
 FileState loadSettings(RememberedSettings* settings) {
   *settings = {};
   const QString path = settingsFilePath();
-  if (!QFileInfo::exists(path)) {
+  if (!pathTaken(path)) {
     return FileState::Missing;
   }
+  // QSettings opens what it finds: a link, a pipe or a device is damaged
+  // before it may follow or wait on it.
   std::optional<RememberedSettings> read;
-  if (QFile file(path); file.open(QIODevice::ReadOnly)) {
-    file.close();
+  if (QByteArray bytes; isPlainFile(path) && readWholeFile(path, &bytes)) {
     const auto s = openSettings();
     if (s->status() == QSettings::NoError) {
       read = readAll(*s);
@@ -124,39 +132,90 @@ FileState loadSettings(RememberedSettings* settings) {
   return FileState::Read;
 }
 
-bool saveSettings(const RememberedSettings& r) {
-  const QString path = settingsFilePath();
-  // A new file is created empty and private first: QSettings keeps the
-  // permissions of the file it replaces.
-  if (!QFileInfo::exists(path) && !writeFileAtomically(path, {})) {
-    return false;
-  }
-  const auto s = openSettings();
-  s->setValue(QStringLiteral("version"), kSettingsVersion);
-  s->setValue(QStringLiteral("names/player1"), r.player1Name);
-  s->setValue(QStringLiteral("names/player2"), r.player2Name);
-  s->setValue(QStringLiteral("game/level"), r.level);
-  s->setValue(QStringLiteral("game/handSize"), r.handSize);
-  s->setValue(QStringLiteral("game/target"), r.target);
-  s->setValue(QStringLiteral("table/delayMs"), r.delayMs);
-  s->setValue(QStringLiteral("table/sound"), r.soundOn);
-  s->setValue(QStringLiteral("table/back"), r.back);
-  s->setValue(QStringLiteral("window/geometry"), r.geometry);
-  s->sync();
-  restrictToOwner(path);
-  return s->status() == QSettings::NoError;
+namespace {
+
+QList<std::pair<QString, QVariant>> settingsValues(const RememberedSettings& r) {
+  return {
+      {QStringLiteral("version"), kSettingsVersion},
+      {QStringLiteral("names/player1"), r.player1Name},
+      {QStringLiteral("names/player2"), r.player2Name},
+      {QStringLiteral("game/level"), r.level},
+      {QStringLiteral("game/handSize"), r.handSize},
+      {QStringLiteral("game/target"), r.target},
+      {QStringLiteral("table/delayMs"), r.delayMs},
+      {QStringLiteral("table/sound"), r.soundOn},
+      {QStringLiteral("table/back"), r.back},
+      {QStringLiteral("window/geometry"), r.geometry},
+  };
 }
 
+}  // namespace
+
+bool saveSettings(const RememberedSettings& r) {
+  // QSettings writes its text into a private folder of its own; the text,
+  // read back whole, goes into place through the game's checked writer, so
+  // that a full disk or a link at the settings' place costs nothing.
+  const QTemporaryDir scratch;
+  if (!scratch.isValid()) {
+    return false;
+  }
+  const QString draft = scratch.filePath(QStringLiteral("qorza.conf"));
+  const auto values = settingsValues(r);
+  {
+    QSettings s(draft, QSettings::IniFormat);
+    for (const auto& [key, value] : values) {
+      s.setValue(key, value);
+    }
+    s.sync();
+    if (s.status() != QSettings::NoError) {
+      return false;
+    }
+  }
+  const QSettings check(draft, QSettings::IniFormat);
+  for (const auto& [key, value] : values) {
+    if (check.value(key).toByteArray() != value.toByteArray()) {
+      return false;
+    }
+  }
+  QByteArray text;
+  return readWholeFile(draft, &text) && writeFileAtomically(settingsFilePath(), text);
+}
+
+// A name as the settings keep it: cut to the longest they read, never
+// between the two halves of a character.
+QString nameToKeep(const std::string& name) {
+  QString kept = QString::fromStdString(name);
+  if (kept.size() > bounds::kMaxNameLength) {
+    kept.truncate(bounds::kMaxNameLength);
+    if (kept.back().isHighSurrogate()) {
+      kept.chop(1);
+    }
+  }
+  return kept;
+}
+
+// Only what readAll takes is written: a value the game holds outside the
+// settings' ranges leaves the setting as it was.
 RememberedSettings settingsOf(const Game& game) {
   RememberedSettings r;
-  r.player1Name = QString::fromStdString(game.PlayerName(1));
-  r.player2Name = QString::fromStdString(game.PlayerName(2));
-  r.level = game.SkillLevel;
-  r.handSize = game.HandSize;
-  r.delayMs = game.DelayMs;
+  r.player1Name = nameToKeep(game.PlayerName(1));
+  r.player2Name = nameToKeep(game.PlayerName(2));
+  if (bounds::kLevel.holds(game.SkillLevel)) {
+    r.level = game.SkillLevel;
+  }
+  if (isHandSize(game.HandSize)) {
+    r.handSize = game.HandSize;
+  }
+  r.delayMs = std::clamp(game.DelayMs, bounds::kDelayMs.lo, bounds::kDelayMs.hi);
   r.soundOn = game.SoundOn;
   r.back = QString::fromStdString(game.chosenBack);
-  r.target = QString::fromStdString(game.winningPointsText);
+  if (!isBack(r.back)) {
+    r.back.clear();
+  }
+  const QString target = QString::fromStdString(game.winningPointsText);
+  if (isTarget(target)) {
+    r.target = target;
+  }
   return r;
 }
 

@@ -42,28 +42,49 @@ std::optional<VariantKey> keyFromJson(const QJsonObject& o) {
     return std::nullopt;
   }
   VariantKey key{parts[0].toInt(), parts[1].toInt(), level.toInt()};
-  const bool known = (key.deckSize == 52 && (key.handSize == 6 || key.handSize == 4)) ||
-                     (key.deckSize == 44 && key.handSize == 4);
-  if (!known || !bounds::kLevel.holds(key.level)) {
+  if (!key.isKnown()) {
     return std::nullopt;
   }
   return key;
+}
+
+// What play can count: wins and losses within the matches played, streaks
+// within the wins, and deal scores of 0 or more whose best is at least
+// their average.
+bool canBe(const VariantStatistics& s) {
+  const long long deals = s.dealsPlayed;
+  const long long best = s.bestDealScore;
+  const bool dealsAddUp = deals == 0 ? best == 0 && s.dealScoreTotal == 0
+                                     : best <= s.dealScoreTotal && s.dealScoreTotal <= best * deals;
+  return s.matchesWon + s.matchesLost <= s.matchesPlayed && s.currentStreak <= s.longestStreak &&
+         s.longestStreak <= s.matchesWon && dealsAddUp;
 }
 
 std::optional<VariantStatistics> figuresFromJson(const QJsonObject& o) {
   VariantStatistics s;
   for (const Field& f : kFields) {
     const QJsonValue v = o.value(QLatin1String(f.name));
-    if (!isWholeNumber(v) || v.toInteger() < -1'000'000'000 || v.toInteger() > 1'000'000'000) {
+    if (!isWholeNumber(v) || !bounds::kStatisticsCount.holds(v.toInteger())) {
       return std::nullopt;
     }
     s.*f.member = v.toInt();
   }
   const QJsonValue total = o.value(QStringLiteral("dealScoreTotal"));
-  if (!isWholeNumber(total)) {
+  if (!isWholeNumber(total) || total.toInteger() < 0 ||
+      total.toInteger() > bounds::kMaxDealScoreTotal) {
     return std::nullopt;
   }
   s.dealScoreTotal = total.toInteger();
+  // Files written before the game counted undos have none.
+  const QJsonValue undos = o.value(QStringLiteral("undosUsed"));
+  if (!undos.isUndefined() &&
+      (!isWholeNumber(undos) || !bounds::kStatisticsCount.holds(undos.toInteger()))) {
+    return std::nullopt;
+  }
+  s.undosUsed = undos.toInt();
+  if (!canBe(s)) {
+    return std::nullopt;
+  }
   return s;
 }
 
@@ -72,6 +93,9 @@ std::optional<VariantStatistics> figuresFromJson(const QJsonObject& o) {
 QByteArray statisticsJson(const Statistics& statistics) {
   QJsonArray variants;
   for (const auto& [key, s] : statistics) {
+    if (!key.isKnown()) {
+      continue;  // never counted by play: not written, as it would not be read
+    }
     QJsonObject o;
     o.insert(QStringLiteral("variant"), QString::fromStdString(key.variantName()));
     o.insert(QStringLiteral("level"), key.level);
@@ -79,6 +103,7 @@ QByteArray statisticsJson(const Statistics& statistics) {
       o.insert(QLatin1String(f.name), s.*f.member);
     }
     o.insert(QStringLiteral("dealScoreTotal"), static_cast<qint64>(s.dealScoreTotal));
+    o.insert(QStringLiteral("undosUsed"), s.undosUsed);
     o.insert(QStringLiteral("averageDealScore"), s.averageDealScore());
     variants.append(o);
   }
@@ -88,7 +113,10 @@ QByteArray statisticsJson(const Statistics& statistics) {
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-std::optional<Statistics> statisticsFromJson(const QByteArray& json) {
+std::optional<Statistics> statisticsFromJson(const QByteArray& json, bool* entryDamaged) {
+  if (entryDamaged != nullptr) {
+    *entryDamaged = false;
+  }
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
   if (error.error != QJsonParseError::NoError || !doc.isObject()) {
@@ -100,14 +128,18 @@ std::optional<Statistics> statisticsFromJson(const QByteArray& json) {
       !root.value(QStringLiteral("variants")).isArray()) {
     return std::nullopt;
   }
+  // Every entry that reads well is kept; a damaged one, or a second entry
+  // of the same variant and level, is left out.
   Statistics statistics;
   for (const QJsonValue& entry : root.value(QStringLiteral("variants")).toArray()) {
     const auto key = keyFromJson(entry.toObject());
     const auto figures = figuresFromJson(entry.toObject());
-    if (!entry.isObject() || !key || !figures) {
-      return std::nullopt;
+    if (entry.isObject() && key && figures && statistics.emplace(*key, *figures).second) {
+      continue;
     }
-    statistics[*key] = *figures;
+    if (entryDamaged != nullptr) {
+      *entryDamaged = true;
+    }
   }
   return statistics;
 }
@@ -133,23 +165,34 @@ QString statisticsText(const Statistics& statistics) {
                 .arg(s.qorzas)
                 .arg(s.longestStreak)
                 .arg(s.hintsUsed);
+    text += QStringLiteral("  turns taken back %1\n").arg(s.undosUsed);
   }
   return text;
 }
 
 FileState loadStatistics(const QString& path, Statistics* statistics) {
   *statistics = {};
-  if (!QFileInfo::exists(path)) {
+  if (!pathTaken(path)) {
     return FileState::Missing;
   }
   QByteArray data;
   std::optional<Statistics> read;
+  bool entryDamaged = false;
   if (readWholeFile(path, &data)) {
-    read = statisticsFromJson(data);
+    read = statisticsFromJson(data, &entryDamaged);
   }
-  if (!read) {
+  if (!read || entryDamaged) {
     moveAside(path);
-    return FileState::Damaged;
+    if (!read) {
+      return FileState::Damaged;
+    }
+    // The entries kept are written back at once: the moved file is no
+    // longer read.
+    *statistics = *read;
+    if (!statistics->empty()) {
+      writeFileAtomically(path, statisticsJson(*statistics));
+    }
+    return FileState::PartlyRead;
   }
   *statistics = *read;
   return FileState::Read;

@@ -37,11 +37,11 @@ constexpr int kLevelCount = 4;
 constexpr int kLevelColumnWidth = 68;
 
 const char* const kFigureCaptions[] = {
-    "المباريات الملعوبة", "المباريات الرابحة", "المباريات الخاسرة",
-    "الجولات الملعوبة",   "معدل نقاط الجولة",  "أفضل نقاط جولة",
-    "عدد مرات Qorza",     "أطول سلسلة فوز",    "التلميحات المستعملة",
+    "المباريات الملعوبة",  "المباريات الرابحة", "المباريات الخاسرة", "الجولات الملعوبة",
+    "معدل نقاط الجولة",    "أفضل نقاط جولة",    "عدد مرات Qorza",    "أطول سلسلة فوز",
+    "التلميحات المستعملة", "مرات التراجع",
 };
-constexpr int kFigureCount = 9;
+constexpr int kFigureCount = 10;
 constexpr int kRowHeight = 22;
 constexpr int kGridTop = 44;
 constexpr int kGridHeight = kRowHeight * (kFigureCount + 1) + 2;  // the headings, the frame
@@ -66,8 +66,10 @@ QString figure(const VariantStatistics& s, int row) {
       return QString::number(s.qorzas);
     case 7:
       return QString::number(s.longestStreak);
-    default:
+    case 8:
       return QString::number(s.hintsUsed);
+    default:
+      return QString::number(s.undosUsed);
   }
 }
 
@@ -83,6 +85,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
       reset_(new QPushButton(QStringLiteral("تصفير الإحصاءات"), this)),
       ok_(new QPushButton(QStringLiteral("موافـــــــــــــق"), this)) {
   setWindowTitle(QString(24, QChar(' ')) + QStringLiteral("الإحصاءات"));
+  grid_->setAccessibleName(QStringLiteral("الإحصاءات حسب المستوى"));
   setLayoutDirection(Qt::RightToLeft);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSizeF(8.25);
@@ -110,6 +113,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   fill();
+  ok_->setFocus();  // the window opens on OK, its focus mark in view
 }
 
 void StatisticsWindow::buildGrid() {
@@ -181,7 +185,10 @@ bool StatisticsWindow::confirmReset() {
   box.setLayoutDirection(Qt::RightToLeft);
   box.setPalette(windowPalette(kWindowGrey, Qt::black));
   box.setDefaultButton(QMessageBox::No);
-  if (box.exec() != QMessageBox::Yes) {
+  const bool yes = box.exec() == QMessageBox::Yes;
+  // Either way the focus goes back to OK: Enter must not ask again.
+  ok_->setFocus();
+  if (!yes) {
     return false;
   }
   resetStatistics_();

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,18 +15,23 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSvgRenderer>
-#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 
 #include "game/bounds.h"
 #include "game/game_state.h"
+#include "ui/back_picture.h"
+#include "ui/choice_accessibility.h"
 #include "ui/game_style.h"
+#include "ui/name_box.h"
 #include "ui/twips.h"
 
 namespace qorza {
 
 namespace {
+
+// A card back among the eight, for screen readers: its place in the frame.
+QString backChoiceName(int place) { return QStringLiteral("ظهر الورق %1").arg(place); }
 
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
@@ -70,6 +76,25 @@ class WinningPointsValidator : public QValidator {
 
  private:
   const QString& lastTarget_;
+};
+
+// The speed bar: its value grows to the left (the slow end), and so do the
+// arrow keys move it, the way its handle is seen to go.
+class SpeedBar : public QScrollBar {
+ public:
+  using QScrollBar::QScrollBar;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) &&
+        event->modifiers() == Qt::NoModifier) {
+      const bool towardsLeft = event->key() == Qt::Key_Left;
+      const bool growsLeft = isRightToLeft();
+      triggerAction(towardsLeft == growsLeft ? SliderSingleStepAdd : SliderSingleStepSub);
+      return;
+    }
+    QScrollBar::keyPressEvent(event);
+  }
 };
 
 QLabel* label(QWidget* parent, const QString& text, QRect where) {
@@ -126,13 +151,17 @@ void SubOptionDialog::buildBackFrame() {
   // Top row from the right: 1, 2, 4, 3; bottom row: 7, 11, 8, 5.
   const Place places[] = {{1, 4890, 225},  {2, 3915, 225},   {4, 2910, 225},  {3, 1965, 225},
                           {7, 4890, 1575}, {11, 3960, 1575}, {8, 2955, 1575}, {5, 1920, 1545}};
+  int place = 0;
   for (const Place& p : places) {
-    auto* picture = new QLabel(box);
+    auto* picture = new BackPicture(p.index, box);
+    makeAccessibleChoice(picture, backChoiceName(++place));
     picture->setObjectName(QStringLiteral("Image1_%1").arg(p.index));
     picture->setGeometry(twips_.rect(p.left, p.top, 840, 1215));
     picture->setPixmap(backPixmap(backPictureOf(p.index), picture->size()));
-    picture->setCursor(Qt::PointingHandCursor);
-    picture->installEventFilter(this);
+    connect(picture, &BackPicture::chosen, this, [this](int index) {
+      Image1_Click(form_, index);
+      showPreview();
+    });
     Image1_(p.index) = picture;
   }
 }
@@ -140,12 +169,14 @@ void SubOptionDialog::buildBackFrame() {
 void SubOptionDialog::buildSpeedFrame() {
   QGroupBox* box =
       frame(this, "Frame3", QStringLiteral(" سرعة اللعب ... "), twips_.rect(135, 3120, 3525, 1095));
-  HS_SPEED_ = new QScrollBar(Qt::Horizontal, box);
+  HS_SPEED_ = new SpeedBar(Qt::Horizontal, box);
   HS_SPEED_->setObjectName(QStringLiteral("HS_SPEED"));
+  HS_SPEED_->setAccessibleName(QStringLiteral("سرعة اللعب"));
   HS_SPEED_->setGeometry(twips_.rect(225, 315, 3030, 240));
   HS_SPEED_->setLayoutDirection(Qt::RightToLeft);  // fast at the right end
   setTextColour(HS_SPEED_, Qt::black);             // arrows in black, not the caption's blue
-  HS_SPEED_->setRange(0, 3000);
+  HS_SPEED_->setFocusPolicy(Qt::StrongFocus);      // arrows and PageUp/PageDown move it
+  HS_SPEED_->setRange(bounds::kDelayMs.lo, bounds::kDelayMs.hi);
   HS_SPEED_->setSingleStep(100);
   HS_SPEED_->setPageStep(1000);
   // Both a click and a drag show the new delay at once.
@@ -177,10 +208,11 @@ void SubOptionDialog::buildNamesFrame() {
   label(box, QStringLiteral("اللاعب الثاني :"), twips_.rect(2430, 630, 1020, 285))
       ->setObjectName(QStringLiteral("Label1_1"));
   for (int i = 1; i <= 2; ++i) {
-    auto* edit = new QLineEdit(QString::fromStdString(form_.TXT_NAME(i)), box);
+    auto* edit = new NameBox(QString::fromStdString(form_.TXT_NAME(i)), box);
     edit->setObjectName(QStringLiteral("TXT_NAME_%1").arg(i));
+    edit->setAccessibleName(i == 1 ? QStringLiteral("اسم اللاعب الأول")
+                                   : QStringLiteral("اسم اللاعب الثاني"));
     edit->setGeometry(twips_.rect(270, i == 1 ? 270 : 630, 1860, 285));
-    edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this,
             [this, i](const QString& text) { form_.TXT_NAME(i) = text.toStdString(); });
     TXT_NAME_(i) = edit;
@@ -213,6 +245,8 @@ void SubOptionDialog::buildTargetFrame() {
   Combo1_->setObjectName(QStringLiteral("Combo1"));
   Combo1_->setGeometry(twips_.rect(2520 - 2280, 4800 - 4320, 975, 315));
   Combo1_->setEditable(true);
+  Combo1_->setAccessibleName(QStringLiteral("نقاط الربح"));
+  Combo1_->lineEdit()->setAccessibleName(QStringLiteral("نقاط الربح"));
   Combo1_->setInsertPolicy(QComboBox::NoInsert);
   for (const char* points : {"51", "101", "201", "301", "401", "501", "601"}) {
     Combo1_->addItem(QString::fromLatin1(points));
@@ -221,6 +255,7 @@ void SubOptionDialog::buildTargetFrame() {
   Combo1_->setCurrentIndex(Combo1_->findText(target_));
   Combo1_->setEditText(target_);
   Combo1_->setValidator(new WinningPointsValidator(target_, Combo1_));
+  Combo1_->lineEdit()->setMaxLength(static_cast<int>(std::to_string(kMaxWinningPoints).size()));
   // The game takes the winning points as they are typed, in ASCII digits,
   // while the box holds a target of at least 1; OK is not needed.
   connect(Combo1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
@@ -254,8 +289,14 @@ void SubOptionDialog::showSeconds() {
   LBL_TIME_->move(gapRight - gapWidth / 2 - LBL_TIME_->width() / 2, LBL_TIME_->y());
 }
 
+// The preview shows the back last chosen; Tab reaches the backs on it.
 void SubOptionDialog::showPreview() {
   STANSARD_->setPixmap(backPixmap(form_.STANSARD.Picture, STANSARD_->size()));
+  for (const int index : kBackIndexes) {
+    const bool shown = backPictureOf(index) == form_.STANSARD.Picture;
+    Image1_(index)->setFocusPolicy(shown ? Qt::StrongFocus : Qt::ClickFocus);
+    setChoiceChosen(Image1_(index), shown);
+  }
 }
 
 void SubOptionDialog::openModal() {
@@ -270,9 +311,25 @@ void SubOptionDialog::openModal() {
 }
 
 void SubOptionDialog::onOk() {
+  // Both players need a name; spaces alone are none.
+  for (int i = 1; i <= 2; ++i) {
+    if (!TXT_NAME_(i)->holdsName()) {
+      TXT_NAME_(i)->refuse();
+      return;
+    }
+  }
   CMD_OK_Click(game_, form_);
   accept();  // hidden, not destroyed: every control keeps its value
   emit applied();
+}
+
+// A click on the dialog's ground, a caption or a frame takes no focus: the
+// winning-points box left without a target shows the last one all the same.
+void SubOptionDialog::mousePressEvent(QMouseEvent* event) {
+  if (!isTarget(Combo1_->currentText())) {
+    Combo1_->setEditText(target_);
+  }
+  QDialog::mousePressEvent(event);
 }
 
 void SubOptionDialog::done(int result) {
@@ -292,27 +349,6 @@ QPixmap SubOptionDialog::backPixmap(const Picture& back, QSize size) {
   painter.end();
   pixmap.setDevicePixelRatio(ratio);
   return pixmap;
-}
-
-bool SubOptionDialog::eventFilter(QObject* watched, QEvent* event) {
-  for (int i = 1; i <= 2; ++i) {
-    // A click or the focus selects the whole name, ready to be typed over.
-    if (watched == TXT_NAME_(i) &&
-        (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease)) {
-      QTimer::singleShot(0, TXT_NAME_(i), &QLineEdit::selectAll);
-    }
-  }
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    for (int index : kBackIndexes) {
-      if (watched == Image1_(index)) {
-        Image1_Click(form_, index);
-        showPreview();
-        return true;
-      }
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace qorza

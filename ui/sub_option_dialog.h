@@ -23,6 +23,8 @@ class QScrollBar;
 namespace qorza {
 
 struct Game;
+class BackPicture;
+class NameBox;
 
 class SubOptionDialog : public QDialog {
   Q_OBJECT
@@ -41,9 +43,9 @@ class SubOptionDialog : public QDialog {
   void applied();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   // However the dialog is left, a box that holds no target gets the last one.
   void done(int result) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void buildBackFrame();
@@ -60,11 +62,11 @@ class SubOptionDialog : public QDialog {
   DialogTwips twips_;
 
   QLabel* STANSARD_ = nullptr;
-  SlotArray<QLabel*, 1, 11> Image1_{};  // only the eight back indexes are set
+  SlotArray<BackPicture*, 1, 11> Image1_{};  // only the eight back indexes are set
   QScrollBar* HS_SPEED_ = nullptr;
   QLabel* LBL_TIME_ = nullptr;
   QLabel* secondsCaption_ = nullptr;  // Label3_3, whose gap holds the seconds
-  SlotArray<QLineEdit*, 1, 2> TXT_NAME_{};
+  SlotArray<NameBox*, 1, 2> TXT_NAME_{};
   SlotArray<QRadioButton*, 1, 4> Option1_{};
   QComboBox* Combo1_ = nullptr;
   QString target_ = QStringLiteral("101");  // the box's last target, as typed

@@ -23,8 +23,11 @@ QString spokenCaption(const std::string& caption) {
   return text.simplified();
 }
 
-// The accessible side of one table item: a card slot or a counter.
-class TableItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// The accessible side of one table item: a card slot or a counter. A
+// counter's number is its text, as a screen reader reads a read-only box.
+class TableItemAccessible : public QAccessibleInterface,
+                            public QAccessibleActionInterface,
+                            public QAccessibleTextInterface {
  public:
   TableItemAccessible(TableView* view, TableItem item) : view_(view), item_(item) {}
 
@@ -86,7 +89,31 @@ class TableItemAccessible : public QAccessibleInterface, public QAccessibleActio
     if (type == QAccessible::ActionInterface && item_.kind == TableItem::Hand1) {
       return static_cast<QAccessibleActionInterface*>(this);
     }
+    if (type == QAccessible::TextInterface && item_.kind == TableItem::Counter) {
+      return static_cast<QAccessibleTextInterface*>(this);
+    }
     return nullptr;
+  }
+
+  // The counter's number as read-only text.
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int start, int end) const override {
+    return text(QAccessible::Value).mid(start, end < 0 ? -1 : end - start);
+  }
+  int characterCount() const override { return static_cast<int>(text(QAccessible::Value).size()); }
+  QRect characterRect(int) const override { return rect(); }
+  int offsetAtPoint(const QPoint&) const override { return 0; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
   }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
@@ -261,9 +288,9 @@ QString TableView::itemDescription(const TableItem& item) const {
     case TableItem::Points2:
       return QStringLiteral("ورقة نقاط - ") + p2;
     case TableItem::Qorza1:
-      return QStringLiteral("Qorza - ") + p1;
+      return QStringLiteral("Qorza - ") + p1 + QStringLiteral(" - ") + itemValue(item);
     case TableItem::Qorza2:
-      return QStringLiteral("Qorza - ") + p2;
+      return QStringLiteral("Qorza - ") + p2 + QStringLiteral(" - ") + itemValue(item);
     case TableItem::Name:
       return item.index == 1 ? QStringLiteral("اسم اللاعب الأول")
                              : QStringLiteral("اسم اللاعب الثاني");

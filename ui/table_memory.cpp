@@ -76,6 +76,7 @@ bool TableWindow::offerSavedMatch() {
     return false;
   }
   if (memory_->resumeSavedMatch()) {
+    undo_.clear();
     soundAction_->setChecked(game_.SoundOn);
     return true;
   }
@@ -92,8 +93,22 @@ void TableWindow::rememberSettings() {
 void TableWindow::showHint() {
   const int position = expertHintPosition(game_);
   view_->setHintedCard(position);
-  if (position != 0 && memory_) {
+  // One hint counted a turn, however often it is asked for.
+  if (position != 0 && memory_ && !hintCounted_) {
     memory_->recorder().hintUsed(game_);
+    hintCounted_ = true;
+  }
+}
+
+void TableWindow::undoTurn() {
+  if (!undo_.undo(game_)) {
+    return;
+  }
+  view_->setHintedCard(0);
+  hintCounted_ = false;  // the turn is played afresh
+  playLog_.takeBackTurn();
+  if (memory_) {
+    memory_->recorder().undoUsed(game_);
   }
 }
 

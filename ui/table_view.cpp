@@ -201,41 +201,54 @@ QRectF TableView::nameRect(int player) const {
                      : transform_.rect(4155, 1575, kNameW, kNameH);
 }
 
-// The names' bold face, smaller when its letters would not fit the label's
-// height: player 1's name sits between the table's lower row and the key
-// hints, and must touch neither.
-QFont TableView::nameFont(int player) const {
+// The letters of the scripts a name is likely written in that reach
+// highest and lowest: Alef with Hamza above and below, Lam, the deep tails,
+// an accented capital and Latin descenders.
+namespace {
+
+const QString& nameReach() {
+  static const QString reach = QStringLiteral("أإلجعيق Àgjpq");
+  return reach;
+}
+
+}  // namespace
+
+// The names' bold face, at the one size at which the tallest and deepest
+// letters fit the label's height: both names are drawn alike whatever their
+// letters, and player 1's, between the table's lower row and the key hints,
+// touches neither.
+QFont TableView::nameFont() const {
   QFont font = tableFont(kNamePoints, true);
-  const QString name = fromStd(game_.lbl_n_player(player).Caption);
-  const double room = nameRect(player).height() - 1;
-  while (font.pixelSize() > 6 && QFontMetricsF(font).tightBoundingRect(name).height() > room) {
+  const double room = nameRect(1).height();
+  while (font.pixelSize() > 6 &&
+         QFontMetricsF(font).tightBoundingRect(nameReach()).height() > room) {
     font.setPixelSize(font.pixelSize() - 1);
   }
   return font;
 }
 
 QString TableView::drawnName(int player) const {
-  const QFontMetricsF fm(nameFont(player));
+  const QFontMetricsF fm(nameFont());
   return fm.elidedText(fromStd(game_.lbl_n_player(player).Caption), Qt::ElideRight,
                        nameRect(player).width());
 }
 
-// A name, its letters centred in its label; a long one is elided, the whole
-// name being in the tooltip and the accessible name.
+// A name centred in its label, on the baseline that centres the reach of
+// every letter; a long one is elided, the whole name being in the tooltip
+// and the accessible name.
 void TableView::paintName(QPainter& p, int player) {
   if (!game_.lbl_n_player(player).Visible) {
     return;
   }
   const QRectF r = nameRect(player);
-  const QFont font = nameFont(player);
+  const QFont font = nameFont();
   const QFontMetricsF fm(font);
-  const QString text = drawnName(player);
-  const QRectF ink = fm.tightBoundingRect(text);
+  const QRectF ink = fm.tightBoundingRect(nameReach());
   const double baseline = r.center().y() - (ink.top() + ink.height() / 2);
   const QRectF line(r.left(), baseline - fm.ascent(), r.width(), fm.height());
   p.setFont(font);
   p.setPen(kNameColour);
-  p.drawText(line, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text);
+  p.drawText(line, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, drawnName(player));
 }
 
 bool TableView::event(QEvent* event) {

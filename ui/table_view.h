@@ -68,6 +68,8 @@ class TableView : public QWidget {
 
   // Player p's name as drawn: elided to its label's width.
   QString drawnName(int p) const;
+  // The face both names are drawn in, whatever their letters.
+  QFont nameFont() const;
 
   // The hand position the hint marks, 0 for none.
   int hintedCard() const { return hintedCard_; }
@@ -97,7 +99,6 @@ class TableView : public QWidget {
   void paintText(QPainter& p, const QRectF& r, const std::string& text, int flags);
   void paintName(QPainter& p, int player);
   QRectF nameRect(int player) const;
-  QFont nameFont(int player) const;
   QFont tableFont(double points, bool bold = false) const;
   void paintFocus(QPainter& p);
   void paintHint(QPainter& p);

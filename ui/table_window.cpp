@@ -18,8 +18,10 @@
 #include "ui/game_memory.h"
 #include "ui/game_style.h"
 #include "ui/help_window.h"
+#include "ui/play_history_window.h"
 #include "ui/qt_platform.h"
 #include "ui/splash_window.h"
+#include "ui/status_line.h"
 #include "ui/sub_option_dialog.h"
 #include "ui/table_view.h"
 
@@ -47,6 +49,8 @@ TableWindow::TableWindow(Game& game, QtPlatform& platform, QWidget* parent)
   setPalette(windowPalette(kMenuFace, Qt::black));  // the menu bar as designed, any theme
   view_ = new TableView(game_, this);
   setCentralWidget(view_);
+  statusLine_ = new StatusLine(game_, playLog_, this);
+  setStatusBar(statusLine_);
   buildMenu();
   platform_.setTable(view_);
   platform_.setDialogParent(this);
@@ -76,6 +80,9 @@ void TableWindow::buildMenu() {
   resultsAction_ = addCommand(file, QStringLiteral("النتائج"), QKeySequence(Qt::Key_F7));
   statisticsAction_ = addCommand(file, QStringLiteral("الإحصاءات"), QKeySequence(Qt::Key_F9));
   hintAction_ = addCommand(file, QStringLiteral("تلميح"), QKeySequence(Qt::CTRL | Qt::Key_H));
+  undoAction_ = addCommand(file, QStringLiteral("تراجع"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  undoAction_->setEnabled(false);  // nothing played yet
+  historyAction_ = addCommand(file, QStringLiteral("لعبات هذه الجولة"), QKeySequence(Qt::Key_F6));
   file->addSeparator();
   exitAction_ = addCommand(file, QStringLiteral("إ&نهاء العبة"), QKeySequence(Qt::Key_F3));
 
@@ -90,6 +97,7 @@ void TableWindow::buildMenu() {
   connect(newAction_, &QAction::triggered, this, [this] {
     runCommand([this] {
       view_->setHintedCard(0);
+      hintCounted_ = false;
       mnu_new_real_Click(game_);
     });
   });
@@ -105,11 +113,14 @@ void TableWindow::buildMenu() {
   connect(statisticsAction_, &QAction::triggered, this,
           [this] { runCommand([this] { showStatistics(); }); });
   connect(hintAction_, &QAction::triggered, this, [this] { runCommand([this] { showHint(); }); });
+  connect(undoAction_, &QAction::triggered, this, [this] { runCommand([this] { undoTurn(); }); });
   connect(exitAction_, &QAction::triggered, this, [this] { confirmExit(); });
   connect(contentsAction_, &QAction::triggered, this,
           [this] { runCommand([this] { showHelp(); }); });
   connect(aboutAction_, &QAction::triggered, this, [this] { runCommand([this] { showAbout(); }); });
   connect(view_, &TableView::handCardClicked, this, &TableWindow::playHandCard);
+  connect(historyAction_, &QAction::triggered, this, &TableWindow::showPlayHistory);
+  connect(statusLine_, &StatusLine::historyRequested, this, &TableWindow::showPlayHistory);
 }
 
 SubOptionDialog& TableWindow::furtherOptions() {
@@ -128,6 +139,7 @@ void TableWindow::updateMenuState() {
   resultsAction_->setEnabled(idle && game_.MNU_RESULTS_Enabled);
   statisticsAction_->setEnabled(idle && memory_ != nullptr);
   hintAction_->setEnabled(idle && game_.Activated);
+  undoAction_->setEnabled(idle && game_.Activated && undo_.canUndo(game_));
   contentsAction_->setEnabled(idle);
   aboutAction_->setEnabled(idle);
 }
@@ -140,6 +152,7 @@ void TableWindow::runCommand(const std::function<void()>& command) {
   if (!ended_) {
     updateMenuState();
     view_->tableChanged();
+    showPlays();
     rememberSettings();
     if (memory_) {
       memory_->saveProgress();
@@ -157,8 +170,15 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
   if (memory_) {
     memory_->recorder().beforeTurn(game_);
   }
+  const int turnMark = game_.TurnInHand;
+  const int dealtMark = game_.DealtCount;
+  undo_.beforeTurn(game_);
   turn();
   turnRunning_ = false;
+  undo_.afterTurn(game_);
+  if (game_.TurnInHand != turnMark || game_.DealtCount != dealtMark) {
+    hintCounted_ = false;  // a card was played: the next turn may count a hint
+  }
   if (memory_) {
     memory_->recorder().afterTurn(game_);
   }
@@ -170,17 +190,35 @@ void TableWindow::runTurn(const std::function<void()>& turn) {
   }
   updateMenuState();
   view_->tableChanged();
+  showPlays();
+}
+
+void TableWindow::showPlays() {
+  statusLine_->refresh();
+  if (history_ && history_->isVisible()) {
+    history_->refresh();
+  }
+}
+
+void TableWindow::showPlayHistory() {
+  if (!history_) {
+    history_ = new PlayHistoryWindow(game_, playLog_, this);
+  }
+  history_->refresh();
+  history_->show();
+  history_->raise();
+  history_->activateWindow();
 }
 
 void TableWindow::playHandCard(int k) {
-  runTurn([this, k] { Player1_Click(game_, k); });
+  runTurn([this, k] { Player1_Click(game_, k, &playLog_); });
 }
 
 void TableWindow::keyDown(int keyCode, int shift) {
   if (!game_.KeyPreview) {
     return;  // no keyboard play while a turn resolves
   }
-  runTurn([this, keyCode, shift] { Form_KeyDown(game_, keyCode, shift); });
+  runTurn([this, keyCode, shift] { Form_KeyDown(game_, keyCode, shift, &playLog_); });
 }
 
 bool TableWindow::confirmExit() {
@@ -211,6 +249,7 @@ void TableWindow::formActivate() {
     activating_ = false;
     updateMenuState();
     view_->tableChanged();
+    showPlays();
     return;
   }
   if (!platform_.runNewGameDialog(game_)) {
@@ -224,6 +263,7 @@ void TableWindow::formActivate() {
   mnu_new_Click(game_);
   updateMenuState();
   view_->tableChanged();
+  showPlays();
   rememberSettings();
   if (memory_) {
     memory_->saveProgress();

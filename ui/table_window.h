@@ -9,6 +9,9 @@
 #include <functional>
 #include <memory>
 
+#include "game/flow/play_record.h"
+#include "game/flow/undo.h"
+
 class QAction;
 
 namespace qorza {
@@ -16,7 +19,9 @@ namespace qorza {
 struct Game;
 class GameMemory;
 class HelpWindow;
+class PlayHistoryWindow;
 class QtPlatform;
+class StatusLine;
 class SubOptionDialog;
 class TableView;
 
@@ -42,6 +47,12 @@ class TableWindow : public QMainWindow {
   QAction* aboutAction() const { return aboutAction_; }
   QAction* statisticsAction() const { return statisticsAction_; }
   QAction* hintAction() const { return hintAction_; }
+  QAction* undoAction() const { return undoAction_; }
+  QAction* historyAction() const { return historyAction_; }
+  StatusLine* statusLine() const { return statusLine_; }
+  // The plays of the deal, newest first, in a small window of their own.
+  void showPlayHistory();
+  PlayHistoryWindow* playHistory() const { return history_; }
 
   // What the game remembers between runs: the table then counts the
   // statistics, saves the match after each turn and the settings on each
@@ -53,6 +64,9 @@ class TableWindow : public QMainWindow {
   void showHint();
   // The statistics command.
   void showStatistics();
+  // The undo command: takes back player 1's last card and the computer's
+  // answer, back to the start of the deal; the settings stay as they are.
+  void undoTurn();
 
   // Player 1 plays hand position k, as a click on the card does.
   void playHandCard(int k);
@@ -86,6 +100,7 @@ class TableWindow : public QMainWindow {
   void runCommand(const std::function<void()>& command);
   void runTurn(const std::function<void()>& turn);
   void updateMenuState();
+  void showPlays();
   void showAbout();
   void showHelp();
   bool offerSavedMatch();
@@ -99,10 +114,15 @@ class TableWindow : public QMainWindow {
   std::unique_ptr<SubOptionDialog> subOptions_;
   TableView* view_;
   HelpWindow* help_ = nullptr;
+  PlayLog playLog_;
+  StatusLine* statusLine_ = nullptr;
+  PlayHistoryWindow* history_ = nullptr;
   GameMemory* memory_ = nullptr;
   bool activating_ = false;
   bool turnRunning_ = false;
   bool ended_ = false;
+  UndoHistory undo_;
+  bool hintCounted_ = false;  // this turn's hint is in the statistics
 
   QAction* newAction_ = nullptr;
   QAction* optionsAction_ = nullptr;
@@ -113,6 +133,8 @@ class TableWindow : public QMainWindow {
   QAction* aboutAction_ = nullptr;
   QAction* statisticsAction_ = nullptr;
   QAction* hintAction_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* historyAction_ = nullptr;
 };
 
 // The game's code for a key press: 49..54 for the digits 1 to 6 of the main

@@ -14,7 +14,7 @@ namespace {
 constexpr int kLineTwips = 195;
 
 // Letters that reach highest and lowest in Arabic, with brackets.
-const QString kTallLine = QStringLiteral("(إلأجيـيـن)");
+const QString kTallLine = QStringLiteral("(إلأجيـيـن ربع)");
 
 }  // namespace
 

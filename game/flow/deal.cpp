@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/flow/deal.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
 
+#include "game/bounds.h"
 #include "game/card_values.h"
 #include "game/game_state.h"
 #include "game/short_decimal.h"
@@ -113,8 +115,10 @@ void endDeal(Game& g) {
   g.platform().doEvents();
   g.platform().sleepMs(100);
   g.MNU_RESULTS_Enabled = true;
-  g.RoundCount1 += 1;
-  g.RoundCount2 += 1;
+  // The deal counters stop at their top: the results grid keeps a row for
+  // each deal up to it, and the last row then shows the newest scores.
+  g.RoundCount1 = std::min(g.RoundCount1 + 1, bounds::kDealCount.hi);
+  g.RoundCount2 = std::min(g.RoundCount2 + 1, bounds::kDealCount.hi);
   ScoreDeal(g);
   mnu_new_Click(g);
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "game/bounds.h"
 #include "game/game_state.h"
 #include "scoring/results_grid.h"
 
@@ -20,6 +21,21 @@ std::string VariantKey::variantName() const {
   return std::to_string(deckSize) + "/" + std::to_string(handSize);
 }
 
+namespace {
+
+// Adds one to a count unless it is at the top of its range.
+void countOne(int& count) {
+  if (count < bounds::kStatisticsCount.hi) {
+    count += 1;
+  }
+}
+
+}  // namespace
+
+bool VariantKey::isKnown() const {
+  return bounds::isVariant(deckSize, handSize) && bounds::kLevel.holds(level);
+}
+
 VariantStatistics& StatisticsRecorder::current() { return (*statistics_)[key_]; }
 
 void StatisticsRecorder::matchStarted(const Game& game) {
@@ -27,7 +43,8 @@ void StatisticsRecorder::matchStarted(const Game& game) {
   matchOpen_ = true;
   dealsCounted_ = 0;
   lastScore_ = 0;
-  current().matchesPlayed += 1;
+  turnQorzas_.clear();
+  countOne(current().matchesPlayed);
 }
 
 void StatisticsRecorder::matchResumed(const Game& game) {
@@ -35,14 +52,32 @@ void StatisticsRecorder::matchResumed(const Game& game) {
   matchOpen_ = true;
   dealsCounted_ = game.RoundCount1;
   lastScore_ = game.ScoreTable(1);
+  turnQorzas_.clear();
 }
 
 void StatisticsRecorder::beforeTurn(const Game& game) {
   turnMark_ = game.TurnInHand;
   dealtMark_ = game.DealtCount;
+  qorzaMark_ = game.QorzaImgNext1;
+  qorzaDue_ = true;
+}
+
+// Each Qorza of player 1 moves his Qorza display on by a place (from the
+// sixth back to the first), whatever made it: the count reads the display.
+// A deal that ends in the turn resets the display after the results show,
+// so it is read then, and once a turn. True when the turn's Qorza was
+// counted now.
+bool StatisticsRecorder::countQorza(const Game& game) {
+  const bool counted = qorzaDue_ && matchOpen_ && game.QorzaImgNext1 != qorzaMark_;
+  if (counted) {
+    countOne(current().qorzas);
+  }
+  qorzaDue_ = false;
+  return counted;
 }
 
 void StatisticsRecorder::resultsShowing(const Game& game) {
+  countQorza(game);
   if (!matchOpen_) {
     return;
   }
@@ -54,28 +89,37 @@ void StatisticsRecorder::resultsShowing(const Game& game) {
   }
 }
 
+// A deal past the top of the counts is left out whole, so the best deal and
+// the average still describe the deals counted.
 void StatisticsRecorder::countDeal(const Game& game) {
   VariantStatistics& s = current();
   const int score = game.ScoreTable(1) - lastScore_;
-  s.bestDealScore = s.dealsPlayed == 0 ? score : std::max(s.bestDealScore, score);
-  s.dealsPlayed += 1;
-  s.dealScoreTotal += score;
+  if (s.dealsPlayed < bounds::kStatisticsCount.hi &&
+      s.dealScoreTotal + score <= bounds::kMaxDealScoreTotal) {
+    s.bestDealScore = s.dealsPlayed == 0 ? score : std::max(s.bestDealScore, score);
+    s.dealsPlayed += 1;
+    s.dealScoreTotal += score;
+  }
   dealsCounted_ = game.RoundCount1;
   lastScore_ = game.ScoreTable(1);
 }
 
-// The results' OK starts the next match at once with the same choices.
+// The results' OK starts the next match at once with the same choices: the
+// end and that start are counted together, or neither once the matches
+// played are at their top, so wins and losses never pass the matches.
 void StatisticsRecorder::countMatchEnd(const Game& game) {
   VariantStatistics& s = current();
-  if (game.frm_results.Label1Caption == kWinVerdict) {
-    s.matchesWon += 1;
-    s.currentStreak += 1;
-    s.longestStreak = std::max(s.longestStreak, s.currentStreak);
-  } else {
-    s.matchesLost += 1;
-    s.currentStreak = 0;
+  if (s.matchesPlayed < bounds::kStatisticsCount.hi) {
+    if (game.frm_results.Label1Caption == kWinVerdict) {
+      s.matchesWon += 1;
+      s.currentStreak += 1;
+      s.longestStreak = std::max(s.longestStreak, s.currentStreak);
+    } else {
+      s.matchesLost += 1;
+      s.currentStreak = 0;
+    }
+    s.matchesPlayed += 1;
   }
-  s.matchesPlayed += 1;
   dealsCounted_ = 0;
   lastScore_ = 0;
 }
@@ -83,13 +127,26 @@ void StatisticsRecorder::countMatchEnd(const Game& game) {
 // Player 1's play flags stay as his card left them until his next card.
 void StatisticsRecorder::afterTurn(const Game& game) {
   const bool played = game.TurnInHand != turnMark_ || game.DealtCount != dealtMark_;
-  if (matchOpen_ && played && game.p1.QorzaMade) {
-    current().qorzas += 1;
+  const bool counted = countQorza(game);
+  if (game.DealtCount < dealtMark_) {
+    turnQorzas_.clear();  // the deal ended: its turns are never taken back
+  } else if (played) {
+    turnQorzas_.push_back(counted);
   }
 }
 
 void StatisticsRecorder::hintUsed(const Game& game) {
-  (*statistics_)[VariantKey::of(game)].hintsUsed += 1;
+  countOne((*statistics_)[VariantKey::of(game)].hintsUsed);
+}
+
+void StatisticsRecorder::undoUsed(const Game& game) {
+  countOne((*statistics_)[VariantKey::of(game)].undosUsed);
+  if (!turnQorzas_.empty()) {
+    if (turnQorzas_.back() && current().qorzas > 0) {
+      current().qorzas -= 1;
+    }
+    turnQorzas_.pop_back();
+  }
 }
 
 }  // namespace qorza

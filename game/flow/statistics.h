@@ -6,12 +6,14 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace qorza {
 
 struct Game;
 
-// The figures of one variant at one level. Scores are player 1's.
+// The figures of one variant at one level. Scores are player 1's. Every
+// count stops at the top of bounds::kStatisticsCount.
 struct VariantStatistics {
   int matchesPlayed = 0;  // started; abandoned ones count, neither won nor lost
   int matchesWon = 0;
@@ -23,6 +25,7 @@ struct VariantStatistics {
   int currentStreak = 0;  // matches won in a row up to the last one
   int longestStreak = 0;
   int hintsUsed = 0;
+  int undosUsed = 0;  // turns taken back
 
   double averageDealScore() const;
   bool operator==(const VariantStatistics&) const = default;
@@ -35,6 +38,8 @@ struct VariantKey {
   int level = 2;
 
   static VariantKey of(const Game& game);
+  // One of the variants at one of the levels.
+  bool isKnown() const;
   // "52/6", "52/4" or "44/4".
   std::string variantName() const;
   auto operator<=>(const VariantKey&) const = default;
@@ -60,11 +65,14 @@ class StatisticsRecorder {
   // The turn, and any deal end inside it, is over.
   void afterTurn(const Game& game);
   void hintUsed(const Game& game);
+  // A turn has been taken back: a Qorza it made is no longer counted.
+  void undoUsed(const Game& game);
 
  private:
   VariantStatistics& current();
   void countDeal(const Game& game);
   void countMatchEnd(const Game& game);
+  bool countQorza(const Game& game);
 
   Statistics* statistics_;
   VariantKey key_;
@@ -74,6 +82,12 @@ class StatisticsRecorder {
   // Where the deal stood before the turn: a turn that plays a card moves it.
   int turnMark_ = 0;
   int dealtMark_ = 0;
+  // Player 1's next Qorza display place before the turn; whether the turn's
+  // Qorza is still to be counted.
+  int qorzaMark_ = 1;
+  bool qorzaDue_ = false;
+  // Whether each turn of the deal in play made a Qorza, the last turn last.
+  std::vector<bool> turnQorzas_;
 };
 
 }  // namespace qorza

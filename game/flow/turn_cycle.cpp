@@ -4,6 +4,7 @@
 #include <array>
 
 #include "game/flow/deal.h"
+#include "game/flow/play_record.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
 #include "rules/player1/player1_play.h"
@@ -11,7 +12,7 @@
 
 namespace qorza {
 
-void Player1_Click(Game& g, int index) {
+void Player1_Click(Game& g, int index, PlayLog* log) {
   if (!g.Player1(index).Visible) {
     return;
   }
@@ -21,8 +22,18 @@ void Player1_Click(Game& g, int index) {
   }
   g.KeyPreview = false;
   g.Label1(index).Visible = false;
+  if (log) {
+    log->beforePlay(g, 1, index);
+  }
   H1_player1(g, index);
+  if (log) {
+    log->afterPlay(g);
+    log->beforePlay(g, 2);
+  }
   H2_player2(g, index);
+  if (log) {
+    log->afterPlay(g);
+  }
   for (int i = 1; i <= g.HandSize; ++i) {
     g.Player1(i).Enabled = true;
   }
@@ -47,7 +58,7 @@ int handPositionForDigit(int digit, int handSize) {
   return table[static_cast<std::size_t>(digit) - 1];
 }
 
-void Form_KeyDown(Game& g, int keyCode, int shift) {
+void Form_KeyDown(Game& g, int keyCode, int shift, PlayLog* log) {
   if (shift != 0 || !g.KeyPreview) {
     return;
   }
@@ -59,7 +70,7 @@ void Form_KeyDown(Game& g, int keyCode, int shift) {
   }
   const int position = handPositionForDigit(digit, g.HandSize);
   if (position != 0) {
-    Player1_Click(g, position);
+    Player1_Click(g, position, log);
   }
 }
 

@@ -274,9 +274,16 @@ TEST_F(DealFixture, EmptyNameKeepsTheDialogOpenButAppliesDeckAndStock) {
   EXPECT_EQ(g.PlayerName(1), "Old");
   EXPECT_EQ(g.DeckSize, 44);
   EXPECT_EQ(g.TXT_NAME.Text, "32");
-  // Any character counts as a name, a single space too.
-  EXPECT_TRUE(applyNewGameOptions(g, {false, true, " "}));
-  EXPECT_EQ(g.PlayerName(1), " ");
+  // Spaces of any script alone are no name; a letter among them is one,
+  // taken as typed.
+  for (const char* blank : {" ", "\t  ", "\u00A0\u3000\u2009 ", "\u202F"}) {
+    EXPECT_FALSE(applyNewGameOptions(g, {false, true, blank})) << blank;
+    EXPECT_EQ(g.PlayerName(1), "Old");
+  }
+  for (const char* name : {" x", "\u00A0\u0628", "\u3000\u0661 ", "\u2003A"}) {
+    EXPECT_TRUE(applyNewGameOptions(g, {false, true, name})) << name;
+    EXPECT_EQ(g.PlayerName(1), name);
+  }
   EXPECT_EQ(g.lbl_n_player(2).Caption, g.PlayerName(2));
 }
 

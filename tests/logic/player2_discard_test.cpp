@@ -123,6 +123,46 @@ TEST_F(Discard, LevelTwoByHandSize) {
   EXPECT_EQ(tableShows(), (Cards{"9S", "KD"}));
 }
 
+// Whether a Jack is spent when nothing else takes: by the hand's length at
+// levels 2 and 3, and at level 3 with a short hand by the points on the table,
+// read wherever the table's cards lie (gaps between them, points past the
+// first slots).
+TEST_F(Discard, JackSpentByHandLengthAndTablePoints) {
+  struct Case {
+    int level;
+    std::vector<std::string_view> table;
+    std::vector<std::string_view> hand;
+    Cards tableAfter;
+  };
+  const Case cases[] = {
+      {2, {"9S"}, {"5C", "3H", "JH", "4D", "KD"}, {}},
+      {2, {"", "9S", "", "8C"}, {"5C", "3H", "4D", "JH", "KD"}, {}},
+      {2, {"9S"}, {"5C", "3H", "2H", "JH", "4D", "KD"}, {}},
+      {3, {"", "9S"}, {"5C", "3H", "JH", "4D", "KD"}, {}},
+      {3, {"", "", "9H", "AS"}, {"4C", "JD", "6H"}, {}},
+      {3, {"8S", "", "", "2C"}, {"4C", "JD", "6H"}, {}},
+      {3, {"", "", "9H", "", "10D"}, {"4C", "JD", "5H", "6S"}, {}},
+      {3, {"", "8S", "", "9H"}, {"4C", "JD", "6H"}, {"4C", "8S", "9H"}},
+      {2, {"9S"}, {"5C", "3H", "2H", "4D", "KD"}, {"9S", "KD"}},
+  };
+  int row = 0;
+  for (const Case& c : cases) {
+    ++row;
+    table(c.table);
+    hand1({});
+    hand2(c.hand);
+    g.TXT_CARD(2).Text = "0";
+    const auto tableCards = static_cast<double>(tableShows().size());
+    play(c.level);
+    const std::string where = "case " + std::to_string(row);
+    EXPECT_EQ(tableShows(), c.tableAfter) << where;
+    if (c.tableAfter.empty()) {
+      EXPECT_EQ(cardsTaken(), tableCards + 1) << where;
+      EXPECT_EQ(handShows().size(), c.hand.size() - 1) << where;
+    }
+  }
+}
+
 TEST_F(Discard, LevelThreeSpendsAJackOnlyOnPoints) {
   table({"AS", "9H"});
   hand2({"4C", "JD", "6H"});

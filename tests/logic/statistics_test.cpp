@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <string>
 
+#include "game/bounds.h"
 #include "game/flow/deal.h"
 #include "game/flow/statistics.h"
 #include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
 #include "support/fake_platform.h"
+#include "support/table_fixture.h"
 
 namespace qorza {
 namespace {
@@ -181,6 +183,81 @@ TEST(Statistics, HintsCountUnderTheVariantAndLevelInPlay) {
   EXPECT_EQ((statistics[VariantKey{44, 4, 3}].hintsUsed), 2);
   EXPECT_EQ(statistics.size(), 1u);
   EXPECT_EQ((VariantKey{44, 4, 3}.variantName()), "44/4");
+}
+
+// Counts at the top of their range stay there, and wins, streaks and the
+// deal figures stay consistent with them: the file never holds what its
+// reader refuses.
+TEST_F(StatisticsOverMatches, CountsAtTheirTopStayThere) {
+  const int top = bounds::kStatisticsCount.hi;
+  VariantStatistics& s = statistics[VariantKey{52, 6, 2}];
+  s = {top, top, 0, top, 5000, 50, top, top, top, top};
+  const VariantStatistics full = s;
+  recorder.matchStarted(g);
+  recorder.hintUsed(g);
+  playMatch();
+  EXPECT_EQ(figures(), full);
+}
+
+// Each way player 1 makes a Qorza is counted once, as his Qorza display
+// records it; a Jack that takes more than a lone Jack makes none.
+TEST(StatisticsQorzas, EveryQorzaTheTableRecordsIsCounted) {
+  struct Way {
+    const char* name;
+    std::vector<std::string> table;
+    const char* played;
+    int displayBefore;  // player 1's next Qorza display place
+    bool lastCardOfTheDeal;
+    int counted;
+  };
+  const std::vector<Way> ways = {
+      {"an equal card clears the table", {"5H"}, "5S", 1, false, 1},
+      {"a sum clears the table", {"2H", "3D"}, "5S", 2, false, 1},
+      {"a Jack takes a lone Jack", {"JH"}, "JS", 1, false, 1},
+      {"a Jack takes a lone Jack as the display's sixth", {"JH"}, "JS", 6, false, 1},
+      {"a Jack takes a lone Jack with the deal's last card", {"JH"}, "JS", 1, true, 1},
+      {"a capture clears the table with the deal's last card", {"9H"}, "9S", 3, true, 1},
+      {"a Jack takes two cards", {"JH", "4D"}, "JS", 1, false, 0},
+      {"a capture leaves a card", {"5H", "8D"}, "5S", 1, false, 0},
+      {"a card laid on an empty table", {}, "5S", 1, false, 0},
+  };
+  for (const Way& w : ways) {
+    SCOPED_TRACE(w.name);
+    testing::FakePlatform platform;
+    Game g{platform};
+    g.DelayMs = 0;
+    g.rng.fixSeed(3);
+    ASSERT_TRUE(applyNewGameOptions(g, {false, true, "Tester"}));
+    mnu_new_Click(g);
+    Statistics statistics;
+    StatisticsRecorder recorder{statistics};
+    recorder.matchStarted(g);
+    platform.onResults = [&](Game& game) { recorder.resultsShowing(game); };
+    for (int i = 1; i <= 10; ++i) {
+      g.game(i).Visible = i <= static_cast<int>(w.table.size());
+      if (g.game(i).Visible) {
+        g.game(i) = testing::cardFromText(w.table[static_cast<std::size_t>(i) - 1]);
+        g.game(i).Visible = true;
+      }
+    }
+    for (int k = 1; k <= 6; ++k) {
+      g.Player1(k).Visible = g.Player2(k).Visible = false;
+    }
+    g.Player1(1) = testing::cardFromText(w.played);
+    g.Player1(1).Visible = true;
+    g.Player2(1) = testing::cardFromText("7C");  // takes none of what is left
+    g.Player02(1).Picture = g.Player2(1).Picture;
+    g.Player2(1).Visible = true;
+    g.TurnInHand = g.HandSize - 1;
+    g.DealtCount = w.lastCardOfTheDeal ? g.DeckSize : 16;
+    g.QorzaImgNext1 = w.displayBefore;
+    const int roundsBefore = g.RoundCount1;
+    recorder.beforeTurn(g);
+    Player1_Click(g, 1);
+    recorder.afterTurn(g);
+    EXPECT_EQ(g.RoundCount1 != roundsBefore, w.lastCardOfTheDeal);
+    EXPECT_EQ((statistics[VariantKey{52, 6, 2}].qorzas), w.counted);
+  }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,7 +30,7 @@ struct ComputerTable : TableFixture {
 
   // Player 2's hand in slots 1..: the back shows, the face sits in Player02.
   // An empty text leaves that slot without a card.
-  void hand2(std::initializer_list<std::string_view> cards) {
+  void hand2(const std::vector<std::string_view>& cards) {
     int s = 1;
     for (int i = 1; i <= 6; ++i) {
       g.Player2(i) = {};
@@ -50,7 +49,7 @@ struct ComputerTable : TableFixture {
     }
   }
 
-  void hand1(std::initializer_list<std::string_view> cards) {
+  void hand1(const std::vector<std::string_view>& cards) {
     for (auto& slot : g.Player1) {
       slot = {};
     }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -62,7 +61,7 @@ struct TableFixture : ::testing::Test {
   }
 
   // Table slots 1.. in order; an empty text leaves that slot free.
-  void table(std::initializer_list<std::string_view> cards) {
+  void table(const std::vector<std::string_view>& cards) {
     for (auto& slot : g.game) {
       slot = {};
     }

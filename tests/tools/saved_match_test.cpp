@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "game/bounds.h"
 #include "game/flow/deal.h"
 #include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
+#include "game/reachable_position.h"
 #include "tools/script/state_dump.h"
 #include "tools/sim/sim_platform.h"
 #include "tools/sim/strategies.h"
@@ -365,6 +367,166 @@ TEST(SavedMatchResume, OnlyAMatchWithATurnPlayedAndNoVerdictIsWorthResuming) {
     t.turn(Strategy::Greedy, rng);
   }
   EXPECT_TRUE(matchUnplayed(t.game));
+}
+
+// Every position between two turns of seeded matches, over each variant and
+// level, is one the loader takes.
+TEST(SavedMatchPosition, EveryPositionOfPlayLoads) {
+  std::uint64_t seed = 40;
+  for (const Pairing& p : allPairings()) {
+    Table t(p.deckSize, p.handSize, p.level, "61");
+    const std::vector<Step> steps = playMatch(t, p, ++seed);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      Table resumed;
+      std::string error;
+      ASSERT_TRUE(loadMatch(resumed.game, saveMatch(steps[i].before), &error))
+          << p.deckSize << "/" << p.handSize << " level " << p.level << " turn " << i << ": "
+          << error;
+    }
+    EXPECT_EQ(unreachablePosition(t.game), std::nullopt);
+  }
+}
+
+// A match two turns into its first deal of the variant.
+Game playedSample(Table& t, std::uint64_t seed) {
+  t.game.rng.fixSeed(seed);
+  mnu_new_Click(t.game);
+  std::mt19937_64 rng(seed);
+  t.turn(Strategy::Greedy, rng);
+  t.turn(Strategy::Greedy, rng);
+  return t.game;
+}
+
+int firstShown(const SlotArray<CardSlot, 1, 6>& hand) {
+  for (int i = 1; i <= 6; ++i) {
+    if (hand(i).Visible) return i;
+  }
+  return 0;
+}
+
+// The mended faults: each spoils a position play reached in one way, and
+// the load is refused naming it.
+struct Spoilt {
+  std::string name;
+  int deckSize;
+  int handSize;
+  std::function<void(Game&)> spoil;
+  const char* reason;
+};
+
+TEST(SavedMatchPosition, PositionsNoGameReachesAreRefused) {
+  std::string zeros;
+  for (int i = 0; i < 312; ++i) zeros += "0 ";
+  std::vector<Spoilt> cases = {
+      {"a card twice", 52, 6,
+       [](Game& g) {
+         g.game(10) = g.Player1(firstShown(g.Player1));
+         g.game(10).Visible = true;
+       },
+       "is also at"},
+      {"a card lost", 52, 6, [](Game& g) { g.TXT_CARD(2).Text = "1"; }, "not 52"},
+      {"a Queen in a 44-card deal", 44, 4, [](Game& g) { copyCard(g.card(44), libraryCard(45)); },
+       "no card of a 44-card deck"},
+      {"no card in the stock", 52, 4, [](Game& g) { g.card(52) = {}; }, "card.52"},
+      {"a hand past its size", 52, 4,
+       [](Game& g) {
+         g.Player1(6) = g.card(50);
+         g.Player1(6).Visible = true;
+       },
+       "past the hand size"},
+      {"hands fuller than the turns leave", 52, 6, [](Game& g) { g.TurnInHand = 3; }, "turns"},
+      {"a turn past the hand", 52, 4, [](Game& g) { g.TurnInHand = 4; }, "TurnInHand"},
+      {"a count between hands", 52, 6, [](Game& g) { g.DealtCount = 22; }, "DealtCount"},
+      {"points over 13", 52, 6, [](Game& g) { g.TXT_POINT(1).Text = "14"; }, "TXT_POINT.1"},
+      {"a strip place past its cards", 52, 6, [](Game& g) { g.CardImgNext1 = 11; }, "img_card1"},
+      {"a score below 0", 44, 4, [](Game& g) { g.ScoreTable(2) = -3; }, "ScoreTable"},
+      {"a preset deck of one card", 52, 6, [](Game& g) { g.presetDeck.assign(52, 1); },
+       "presetDeck"},
+      {"a generator of zeros", 52, 6,
+       [&zeros](Game& g) { ASSERT_TRUE(g.rng.restore(zeros + "312", true)); }, "rng"},
+      {"a long name", 52, 6, [](Game& g) { g.PlayerName(2) = std::string(201, 'n'); },
+       "PlayerName.2"},
+      {"a slow card", 52, 6, [](Game& g) { g.DelayMs = 3001; }, "DelayMs"},
+      {"a deal past the top", 52, 6, [](Game& g) { g.RoundCount1 = 10000; }, "RoundCount1"},
+  };
+  for (const std::string target : {"", "-50", "nan", "0", "0101", "1000000000", "1e3"}) {
+    cases.push_back({"target '" + target + "'", 52, 6,
+                     [target](Game& g) { g.winningPointsText = target; }, "winningPointsText"});
+  }
+  cases.push_back({"a target of 400 digits", 52, 6,
+                   [](Game& g) { g.winningPointsText = std::string(400, '9'); },
+                   "winningPointsText"});
+  for (const Spoilt& c : cases) {
+    Table t(c.deckSize, c.handSize, 2, "101");
+    Game spoilt = playedSample(t, 17);
+    c.spoil(spoilt);
+    std::string error;
+    EXPECT_FALSE(loadMatch(t.game, saveMatch(spoilt), &error)) << c.name;
+    EXPECT_NE(error.find(c.reason), std::string::npos) << c.name << ": " << error;
+  }
+}
+
+// The edges of what the dialogs and play give are taken.
+TEST(SavedMatchPosition, TheEdgesOfEachRangeLoad) {
+  Table t;
+  Game edges = playedSample(t, 5);
+  edges.PlayerName(1) = std::string(200, 'n');
+  edges.PlayerName(2) = std::string(50, 'n') + "\xf0\x9f\x82\xa1";  // a card, two units
+  edges.winningPointsText = "999999999";
+  edges.DelayMs = 3000;
+  edges.RoundCount1 = edges.RoundCount2 = 9999;
+  std::string error;
+  EXPECT_TRUE(loadMatch(t.game, saveMatch(edges), &error)) << error;
+  edges.PlayerName(2) = std::string(199, 'n') + "\xf0\x9f\x82\xa1";
+  EXPECT_FALSE(loadMatch(t.game, saveMatch(edges), &error));
+}
+
+// A match past the last deal the counters hold goes on counting at the top
+// and scoring in the last row, and still saves and loads.
+TEST(SavedMatchPosition, DealCountersStopAtTheirTop) {
+  Table t(52, 4, 1, "999999999");
+  playedSample(t, 9);
+  Game& g = t.game;
+  g.RoundCount1 = g.RoundCount2 = bounds::kDealCount.hi;
+  std::mt19937_64 rng(9);
+  while (g.DealtCount != 12 || g.TurnInHand != 0) {  // into the next deal
+    t.turn(Strategy::Random, rng);
+  }
+  EXPECT_EQ(g.RoundCount1, bounds::kDealCount.hi);
+  EXPECT_EQ(g.RoundCount2, bounds::kDealCount.hi);
+  EXPECT_EQ(g.frm_results.NewestRow, bounds::kDealCount.hi);
+  Table resumed;
+  std::string error;
+  EXPECT_TRUE(loadMatch(resumed.game, saveMatch(g), &error)) << error;
+}
+
+// A field nested far deeper than any the game writes is refused before it
+// is parsed; deep enough, it would overflow the stack.
+TEST(SavedMatchPosition, DeepNestingIsRefusedUnparsed) {
+  Table t;
+  const std::string text = saveMatch(playedSample(t, 6));
+  const std::string deep =
+      "{\"unknown\":" + std::string(60000, '[') + std::string(60000, ']') + "," + text.substr(1);
+  std::string error;
+  EXPECT_FALSE(loadMatch(t.game, deep, &error));
+  EXPECT_EQ(error, "not JSON text");
+  // Brackets inside a name are text, not nesting.
+  Game named = t.game;
+  named.PlayerName(1) = "[[[[[[[[[[[[[[[[[[[[\\\"{{{{{{{{{{{{{{{{{{{{";
+  EXPECT_TRUE(loadMatch(t.game, saveMatch(named), &error)) << error;
+}
+
+// The 44-card deck is dealt in hands of four only: a match dealt in six
+// is refused by its variant, however whole its cards.
+TEST(SavedMatchPosition, AHomsiMatchWithSixCardHandsIsRefused) {
+  Table t(44, 6, 2, "101");
+  Game sixes = playedSample(t, 8);
+  ASSERT_EQ(sixes.DeckSize, 44);
+  ASSERT_EQ(sixes.HandSize, 6);
+  Table other;
+  std::string error;
+  EXPECT_FALSE(loadMatch(other.game, saveMatch(sixes), &error));
+  EXPECT_NE(error.find("44-card deck is not dealt in hands of 6"), std::string::npos) << error;
 }
 
 }  // namespace

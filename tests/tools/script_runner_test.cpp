@@ -38,7 +38,7 @@ ScriptRun run(const std::string& text) {
 }
 
 struct BadLine {
-  const char* line;
+  std::string line;
   const char* message;
 };
 
@@ -47,7 +47,7 @@ class ScriptErrors : public ::testing::TestWithParam<BadLine> {};
 // Every bad line stops the script at that line with status 2; the dumps
 // before it were written, nothing after it runs.
 TEST_P(ScriptErrors, StopAtTheLineWithStatusTwo) {
-  const ScriptRun r = run(std::string("options 52 6 2\ndump\n") + GetParam().line + "\ndump\n");
+  const ScriptRun r = run("options 52 6 2\ndump\n" + GetParam().line + "\ndump\n");
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.dumps.size(), 1u);
   EXPECT_NE(r.errors.find("line 3: "), std::string::npos) << r.errors;
@@ -91,7 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"options 52 6 2 \xed\xa0\x80", "not UTF-8"},
                       BadLine{"table 5S 5S 5S", "'5S' is given twice"},
                       BadLine{"hand1 JS - JS", "twice"},
-                      BadLine{"p1 1", "hand position 1 holds no card"}));
+                      BadLine{"p1 1", "hand position 1 holds no card"},
+                      BadLine{"options 44 6 2", "44-card deck is not dealt in hands of 6"},
+                      BadLine{"set PlayerName2 " + std::string(201, 'n'), "at most 200"},
+                      BadLine{"options 52 6 2 " + std::string(201, 'n'), "longer than 200"}));
 
 struct BadScript {
   const char* script;
@@ -121,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadScript{"set TurnInHand 5\nset HandSize 4\nclick 1\n", 6,
                   "TurnInHand 5 is not below HandSize 4"},
         BadScript{"set DealtCount 44\nclick 1\n", 5, "leaves no whole hands"},
-        BadScript{"set DeckSize 44\nkey 49\n", 5, "hands of 4, not 6"},
-        BadScript{"set DeckSize 44\ndeal\n", 5, "a 44-card deck is dealt in hands of 4"}));
+        BadScript{"set DeckSize 44\nkey 49\n", 5, "not dealt in hands of 6"},
+        BadScript{"set DeckSize 44\ndeal\n", 5, "a 44-card deck is not dealt in hands of 6"}));
 
 // Error lines never carry control characters or overlong words to the
 // terminal: the bad line is shown escaped and cut short.

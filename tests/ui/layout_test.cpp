@@ -25,12 +25,14 @@
 #include "scoring/deal_scoring.h"
 #include "tests/support/answer_modal.h"
 #include "ui/fonts.h"
+#include "ui/game_style.h"
 #include "ui/help_window.h"
 #include "ui/new_game_dialog.h"
 #include "ui/qt_platform.h"
 #include "ui/resources.h"
 #include "ui/results_window.h"
 #include "ui/splash_window.h"
+#include "ui/statistics_window.h"
 #include "ui/sub_option_dialog.h"
 #include "ui/table_view.h"
 #include "ui/table_window.h"
@@ -123,6 +125,13 @@ QString nameOf(const QWidget* w) {
            drawnText(textRoom(w).text));
 }
 
+// Where a line of text centred in area has its letters.
+QRect centredInk(const QFontMetrics& fm, const QString& text, const QRect& area) {
+  const int left = area.left() + (area.width() - fm.horizontalAdvance(text)) / 2;
+  const int top = area.top() + (area.height() - fm.height()) / 2;
+  return fm.tightBoundingRect(text).translated(left, top + fm.ascent());
+}
+
 void textFaults(const QWidget* w, QStringList& faults) {
   const TextRoom t = textRoom(w);
   const QString text = drawnText(t.text);
@@ -140,6 +149,17 @@ void textFaults(const QWidget* w, QStringList& faults) {
   const int ink = fm.tightBoundingRect(text).height();
   if (ink > w->height()) {
     faults << QStringLiteral("%1 is %2 px high in %3 px").arg(nameOf(w)).arg(ink).arg(w->height());
+  }
+  // A button's letters stay inside the focus mark the style draws round them.
+  if (const auto* b = qobject_cast<const QPushButton*>(w)) {
+    const QRect mark = GameStyle::pushButtonFocusRect(b);
+    const QRect letters = centredInk(fm, text, b->rect());
+    if (!mark.adjusted(1, 1, -1, -1).contains(letters)) {
+      faults << QStringLiteral("%1 crosses its focus mark (%2 px high in %3 px)")
+                    .arg(nameOf(w))
+                    .arg(letters.height())
+                    .arg(mark.height() - 2);
+    }
   }
 }
 
@@ -247,6 +267,10 @@ class LayoutTest : public QObject {
     if (qEnvironmentVariableIntValue("QORZA_DARK_PALETTE") == 1) {
       QApplication::setPalette(darkPalette());
     }
+    // QORZA_DESKTOP_FONT_POINTS: the windows under a desktop font of that size.
+    if (const int points = qEnvironmentVariableIntValue("QORZA_DESKTOP_FONT_POINTS"); points > 0) {
+      QApplication::setFont(designFont("MS Sans Serif", points));
+    }
   }
   void init() {
     platform = std::make_unique<QtPlatform>();
@@ -325,6 +349,22 @@ class LayoutTest : public QObject {
       QVERIFY2(QRectF(view->rect()).contains(view->itemRect(item)),
                qPrintable(view->itemName(item)));
     }
+  }
+
+  void statisticsAndItsResetQuestionReadCleanly() {
+    Statistics statistics;
+    StatisticsWindow w(statistics, [] {});
+    show(&w);
+    keepPicture(&w, "statistics");
+    VERIFY_LAYOUT(&w);
+    QStringList faults;
+    answerModal([&](QWidget* box) {
+      keepPicture(box, "statistics-reset");
+      faults = layoutFaults(box);
+      qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
+    });
+    QVERIFY(!w.confirmReset());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 
   void exitConfirmationReadsCleanly() {

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +18,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "game/bounds.h"
 #include "game/flow/deal.h"
 #include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
@@ -56,6 +60,7 @@ Statistics sampleStatistics() {
   a.currentStreak = 2;
   a.longestStreak = 2;
   a.hintsUsed = 7;
+  a.undosUsed = 3;
   s[VariantKey{44, 4, 3}].matchesPlayed = 1;
   return s;
 }
@@ -147,15 +152,40 @@ class MemoryTest : public QObject {
   }
 
   void statisticsRoundTripAndRejectEveryTruncation() {
-    const Statistics sample = sampleStatistics();
+    Statistics sample = sampleStatistics();
+    // Every figure at the top of its range, as counting leaves it.
+    const int top = bounds::kStatisticsCount.hi;
+    sample[VariantKey{52, 4, 1}] = {top, top, 0, top, 1'000'000, 1'000'000, top, top, top, top};
+    sample[VariantKey{52, 4, 1}].dealScoreTotal = bounds::kMaxDealScoreTotal;
     const QByteArray json = statisticsJson(sample);
     QCOMPARE(statisticsFromJson(json), std::optional<Statistics>(sample));
+    // A variant no game is dealt in is never written.
+    Statistics unknown = sample;
+    unknown[VariantKey{44, 6, 2}].hintsUsed = 1;
+    QCOMPARE(statisticsJson(unknown), json);
     for (int n = 0; n < json.size(); ++n) {
       const QByteArray cut = json.left(n);
       // A cut inside the trailing whitespace is still the whole file.
       if (cut.trimmed() == json.trimmed()) continue;
       QVERIFY2(!statisticsFromJson(cut), qPrintable(QString::number(n)));
     }
+  }
+
+  void statisticsWrittenBeforeUndosWereCountedStillLoad() {
+    QJsonDocument doc = QJsonDocument::fromJson(statisticsJson(sampleStatistics()));
+    QJsonObject root = doc.object();
+    QJsonArray variants = root.value("variants").toArray();
+    for (QJsonValueRef entry : variants) {
+      QJsonObject o = entry.toObject();
+      o.remove("undosUsed");
+      entry = o;
+    }
+    root.insert("variants", variants);
+    const auto read = statisticsFromJson(QJsonDocument(root).toJson());
+    QVERIFY(read.has_value());
+    Statistics expected = sampleStatistics();
+    expected[VariantKey{52, 6, 2}].undosUsed = 0;
+    QCOMPARE(*read, expected);
   }
 
   void damagedStatisticsStartFreshWithABadCopy_data() {
@@ -165,17 +195,13 @@ class MemoryTest : public QObject {
     QTest::newRow("truncated") << statisticsJson(sampleStatistics()).left(60);
     QTest::newRow("future version") << QByteArray(R"({"version": 2, "variants": []})");
     QTest::newRow("version as text") << QByteArray(R"({"version": "1", "variants": []})");
-    QTest::newRow("figure as text")
-        << statisticsJson(sampleStatistics()).replace("\"hintsUsed\": 7", "\"hintsUsed\": \"7\"");
-    QTest::newRow("fractional figure")
-        << statisticsJson(sampleStatistics()).replace("\"qorzas\": 4", "\"qorzas\": 4.5");
-    QTest::newRow("unknown variant")
-        << statisticsJson(sampleStatistics()).replace("\"44/4\"", "\"44/6\"");
     QTest::newRow("variants not a list") << QByteArray(R"({"version": 1, "variants": {}})");
   }
 
   void damagedStatisticsStartFreshWithABadCopy() {
     QFETCH(QByteArray, content);
+    // An older copy is replaced by the newly damaged file, never by nothing.
+    writeFile(statisticsPath() + ".bad", "an older copy");
     writeFile(statisticsPath(), content);
     QtPlatform platform;
     Game game(platform);
@@ -184,7 +210,50 @@ class MemoryTest : public QObject {
     QCOMPARE(memory.takeNotices(), QStringList{QString::fromUtf8(kStatisticsDamagedNotice)});
     QVERIFY(memory.statistics().empty());
     QVERIFY(!QFileInfo::exists(statisticsPath()));
+    QCOMPARE(readFile(statisticsPath() + ".bad"),
+             content.isEmpty() ? QByteArray("an older copy") : content);
+  }
+
+  // The sample's 52/6 entry spoilt: every figure of the right type within
+  // its range, and only what play can count.
+  void aDamagedEntryIsLeftOutAndTheOthersKept_data() {
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    const auto row = [](const char* name, const char* from, const char* to) {
+      QTest::newRow(name) << QByteArray(from) << QByteArray(to);
+    };
+    row("figure as text", "\"hintsUsed\": 7", "\"hintsUsed\": \"7\"");
+    row("fractional figure", "\"qorzas\": 4", "\"qorzas\": 4.5");
+    row("unknown variant", "\"52/6\"", "\"44/6\"");
+    row("negative count", "\"qorzas\": 4", "\"qorzas\": -4");
+    row("negative undos", "\"undosUsed\": 3", "\"undosUsed\": -3");
+    row("count past its top", "\"hintsUsed\": 7", "\"hintsUsed\": 1000000001");
+    row("more wins than matches", "\"matchesWon\": 3", "\"matchesWon\": 6");
+    row("wins and losses past the matches", "\"matchesLost\": 1", "\"matchesLost\": 3");
+    row("a streak longer than the wins", "\"longestStreak\": 2", "\"longestStreak\": 4");
+    row("a streak longer than the longest", "\"currentStreak\": 2", "\"currentStreak\": 3");
+    row("best deal above the total", "\"bestDealScore\": 27", "\"bestDealScore\": 131");
+    row("average above the best deal", "\"dealScoreTotal\": 130", "\"dealScoreTotal\": 400");
+    row("negative deal total", "\"dealScoreTotal\": 130", "\"dealScoreTotal\": -130");
+  }
+
+  void aDamagedEntryIsLeftOutAndTheOthersKept() {
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    const QByteArray whole = statisticsJson(sampleStatistics());
+    QVERIFY(whole.count(from) == 1);
+    const QByteArray content = QByteArray(whole).replace(from, to);
+    writeFile(statisticsPath(), content);
+    QtPlatform platform;
+    Game game(platform);
+    GameMemory memory(game);
+    memory.load();
+    QCOMPARE(memory.takeNotices(), QStringList{QString::fromUtf8(kStatisticsPartlyDamagedNotice)});
+    Statistics kept = sampleStatistics();
+    kept.erase(VariantKey{52, 6, 2});
+    QCOMPARE(memory.statistics(), kept);
     QCOMPARE(readFile(statisticsPath() + ".bad"), content);
+    QCOMPARE(statisticsFromJson(readFile(statisticsPath())), std::optional<Statistics>(kept));
   }
 
   void unreadableStatisticsStartFresh() {
@@ -214,6 +283,25 @@ class MemoryTest : public QObject {
     QTest::newRow("name as a list") << QByteArray("version=1\n[names]\nplayer1=a, b\n");
   }
 
+  // Whatever the game holds, the settings file it writes reads back.
+  void theSettingsWrittenReadBack() {
+    QtPlatform platform;
+    Game game(platform);
+    Form_Load(game, "");
+    game.PlayerName(1) = std::string(bounds::kMaxNameLength - 1, 'n') + "\xf0\x9f\x82\xa1";
+    game.PlayerName(2) = std::string(300, 'm');
+    game.DelayMs = 5000;
+    game.winningPointsText = "-50";
+    GameMemory memory(game);
+    memory.saveSettings({});
+    RememberedSettings read;
+    QCOMPARE(loadSettings(&read), FileState::Read);
+    QCOMPARE(read.player1Name.size(), bounds::kMaxNameLength - 1);
+    QCOMPARE(read.player2Name, QString(bounds::kMaxNameLength, u'm'));
+    QCOMPARE(read.delayMs, bounds::kDelayMs.hi);
+    QCOMPARE(read.target, QStringLiteral("101"));
+  }
+
   void damagedSettingsStartFreshWithABadCopy() {
     QFETCH(QByteArray, content);
     writeFile(settingsFilePath(), content);
@@ -234,7 +322,6 @@ class MemoryTest : public QObject {
 
   void aDamagedSavedMatchIsMovedAside_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty") << QByteArray();
     QTest::newRow("garbage") << QByteArray("not a match at all");
     QTest::newRow("future version") << QByteArray(R"({"version": 999})");
   }

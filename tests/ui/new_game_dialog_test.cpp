@@ -11,6 +11,7 @@
 #include <cmath>
 #include <memory>
 
+#include "game/bounds.h"
 #include "game/game_state.h"
 #include "tests/support/type_text.h"
 #include "ui/fonts.h"
@@ -107,11 +108,34 @@ class NewGameDialogTest : public QObject {
     QCOMPARE(game->PlayerName(1), std::string(kDefaultPlayer1Name));
     QCOMPARE(game->HandSize, 4);
     QCOMPARE(game->TXT_NAME.Text, std::string("40"));
-    // A space is a name.
-    typeText(dialog->nameBox(), " ");
+    QVERIFY(dialog->nameBox()->marked());
+    QVERIFY(dialog->nameBox()->palette().color(QPalette::Base) != QColor(Qt::white));
+    // Spaces alone are no name either, of any kind.
+    typeText(dialog->nameBox(), QStringLiteral(" \u00A0\u3000"));
+    dialog->okButton()->click();
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QVERIFY(dialog->nameBox()->text().isEmpty());
+    QVERIFY(dialog->nameBox()->marked());
+    QCOMPARE(game->PlayerName(1), std::string(kDefaultPlayer1Name));
+    // A name typed takes the mark away; the OK takes it, spaces and all.
+    typeText(dialog->nameBox(), QStringLiteral(" سامي"));
+    QVERIFY(!dialog->nameBox()->marked());
+    QCOMPARE(dialog->nameBox()->palette().color(QPalette::Base), QColor(Qt::white));
     dialog->okButton()->click();
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(game->PlayerName(1), std::string(" "));
+    QCOMPARE(game->PlayerName(1), std::string(" سامي"));
+  }
+
+  // The box takes no more than the settings and the saved match keep, and
+  // says so.
+  void nameStopsAtTheLengthTheFilesKeep() {
+    openDialog();
+    dialog->nameBox()->selectAll();
+    typeText(dialog->nameBox(), QString(bounds::kMaxNameLength + 40, QChar(0x0628)));
+    QCOMPARE(dialog->nameBox()->text().size(), bounds::kMaxNameLength);
+    QVERIFY(dialog->nameBox()->toolTip().contains(QString::number(bounds::kMaxNameLength)));
+    dialog->okButton()->click();
+    QCOMPARE(QString::fromStdString(game->PlayerName(1)).size(), bounds::kMaxNameLength);
   }
 
   void levelTakesEffectOnTheClickAndLastsOnlyWithOk() {

@@ -73,6 +73,7 @@ class ResultsWindowTest : public QObject {
   void matchEndShowsScoresColoursAndVerdict();
   void closeBoxRunsWhatOkRuns();
   void longMatchScrollsToTheNewestDeal();
+  void longNamesEndInAnEllipsis();
 
  private:
   // Plays the end of a deal worth (a, b) points; `look` runs on the window
@@ -261,6 +262,30 @@ void ResultsWindowTest::longMatchScrollsToTheNewestDeal() {
     const QRect newest = grid->visualItemRect(grid->item(16, 1));
     QVERIFY(grid->viewport()->rect().contains(newest));
     QVERIFY(grid->horizontalHeader()->isVisible());
+  });
+}
+
+// A name wider than its column is cut at its end with an ellipsis, never at
+// both sides; the whole name is in the heading's tooltip.
+void ResultsWindowTest::longNamesEndInAnEllipsis() {
+  const QString names[2] = {QStringLiteral("Maximilian Alexander Montgomery-Smith"),
+                            QString(60, QChar(0x0645))};
+  game_->PlayerName(1) = names[0].toStdString();
+  game_->PlayerName(2) = names[1].toStdString();
+  endDeal(10, 10, [&](ResultsWindow& w) {
+    auto* grid = w.findChild<QTableWidget*>("Grid1");
+    const QFontMetrics metrics(grid->horizontalHeader()->font());
+    for (int k = 1; k <= 2; ++k) {
+      const QTableWidgetItem* heading = grid->horizontalHeaderItem(k);
+      // The ellipsis is one character, or three dots in a face without it.
+      QString kept = heading->text();
+      QVERIFY(kept.endsWith(QChar(0x2026)) || kept.endsWith(QStringLiteral("...")));
+      kept.chop(kept.endsWith(QChar(0x2026)) ? 1 : 3);
+      kept.remove(QChar(0x200D));  // the joiner that keeps an Arabic letter's form
+                                   // QVERIFY(!kept.isEmpty() && names[k - 1].startsWith(kept));
+      QVERIFY(metrics.horizontalAdvance(heading->text()) < grid->columnWidth(k));
+      QCOMPARE(heading->toolTip(), names[k - 1]);
+    }
   });
 }
 

@@ -191,10 +191,18 @@ class ResumeAndHintTest : public QObject {
     QCOMPARE(hinted, expertHintPosition(*game));  // the expert, from player 1's seat
     QCOMPARE(saveMatch(*game), before);
     QCOMPARE(memory->statistics()[VariantKey::of(*game)].hintsUsed, 1);
-    // Playing a card takes the mark away.
+    // Asked again on the same turn, after a key that plays nothing too, the
+    // hint is counted once.
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_X);
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(memory->statistics()[VariantKey::of(*game)].hintsUsed, 1);
+    // Playing a card takes the mark away; the next turn's hint counts.
     game->DelayMs = 0;
     window->playHandCard(firstCard(*game));
     QCOMPARE(window->view()->hintedCard(), 0);
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(memory->statistics()[VariantKey::of(*game)].hintsUsed, 2);
   }
 
   void statisticsResetAsksFirst() {

@@ -5,7 +5,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -23,9 +25,11 @@
 #include "ui/card_art.h"
 #include "ui/fonts.h"
 #include "ui/new_game_dialog.h"
+#include "ui/play_history_window.h"
 #include "ui/qt_platform.h"
 #include "ui/resources.h"
 #include "ui/sound_player.h"
+#include "ui/status_line.h"
 #include "ui/table_view.h"
 #include "ui/table_window.h"
 
@@ -468,6 +472,38 @@ class TableWindowTest : public QObject {
     QCOMPARE(view->transform().zoom(), 1.0);
   }
 
+  // The status line keeps each player's last play and the score; a click on
+  // it lists the deal's plays, newest first.
+  void statusLineTellsThePlaysAndOpensTheirHistory() {
+    openDealtWindow(true);
+    StatusLine* line = window->statusLine();
+    window->playHandCard(1);  // the ace of spades takes nothing from 7 to 10 of hearts
+    window->playHandCard(2);
+    QCOMPARE(line->scoreLabel()->text(), QStringLiteral("Tester 0 : 0 الحاسوب - الهدف 101"));
+    const QStringList lines = line->playsLabel()->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].startsWith(QStringLiteral("Tester: ")));
+    QVERIFY(lines[1].startsWith(QStringLiteral("الحاسوب: ")));
+    QVERIFY(
+        line->playsLabel()->accessibleName().startsWith(QStringLiteral("Tester: اثنان بستوني")));
+    QTest::mouseClick(line->playsLabel(), Qt::LeftButton);
+    PlayHistoryWindow* history = window->playHistory();
+    QVERIFY(history != nullptr && history->isVisible());
+    QCOMPARE(history->list()->count(), 4);
+    QCOMPARE(history->list()->item(0)->text(), lines[1]);
+    QCOMPARE(history->list()->item(1)->text(), lines[0]);
+    history->close();
+    // The longest name and a long play never widen the window.
+    const QSize size = window->size();
+    game->PlayerName(1) = std::string(200, 'W');
+    window->playHandCard(3);
+    QTest::qWait(20);  // the layout settles
+    QCOMPARE(window->size(), size);
+    QVERIFY(window->minimumSizeHint().width() <= size.width());
+    QVERIFY(line->playsLabel()->accessibleName().startsWith(
+        QString::fromStdString(game->PlayerName(1))));
+  }
+
   void screenReadersNameEveryShownCardAndCounter() {
     openDealtWindow(true);
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->view());
@@ -540,6 +576,15 @@ class TableWindowTest : public QObject {
     bool gap = false;
     for (qsizetype i = 1; i < rows.size(); ++i) gap = gap || rows[i] > rows[i - 1] + 1;
     QVERIFY2(gap, "the name touches the key hints");
+
+    // One size and one baseline whatever the letters: a name's low tails do
+    // not shrink its other letters.
+    const auto inkRows = [&](const char* name) {
+      game->lbl_n_player(1).Caption = name;
+      view->tableChanged();
+      return yellowRows(view->grab().toImage(), label.adjusted(0, -4, 0, 4));
+    };
+    QCOMPARE(inkRows("Ali جيج").first(), inkRows("Ali").first());
 
     // A long name is cut to its label, whole for screen readers and in the tooltip.
     const QString longName = QStringLiteral("عبد الرحمن بن محمد بن عبد الله الأنصاري");

@@ -123,7 +123,7 @@ void ScriptSession::execute(const ScriptLine& line) {
   if (command == "save") return save(line);
   if (command == "load") return load(line);
   if (command != "deal" && command != "new" && command != "p2" && command != "results" &&
-      command != "dump") {
+      command != "undo" && command != "dump") {
     throw ScriptError("unknown command '" + command + "'");
   }
   expectWords(line, 0, 0);
@@ -131,8 +131,10 @@ void ScriptSession::execute(const ScriptLine& line) {
   if (command == "deal") return deal();
   if (command == "new") {
     scripted_.clear();
+    history_.clear();
     return mnu_new_real_Click(game_);
   }
+  if (command == "undo") return undo();
   if (command == "p2") return H2_player2(game_, 1);
   if (command == "results") return MNU_RESULTS_Click(game_);
   dump();
@@ -151,10 +153,17 @@ void ScriptSession::options(const ScriptLine& line) {
   if (handSize != 6 && handSize != 4) {
     throw ScriptError("HAND is 6 or 4, not " + line.word(2));
   }
+  if (!bounds::isVariant(static_cast<int>(deckSize), static_cast<int>(handSize))) {
+    throw ScriptError("a " + line.word(1) + "-card deck is not dealt in hands of " + line.word(2));
+  }
   game_.SkillLevel = numberIn(line.word(3), bounds::kLevel.lo, bounds::kLevel.hi);
   const std::string name = line.size() > 4 ? line.restFrom(4) : game_.PlayerName(1);
   if (!isUtf8(name)) {
     throw ScriptError("the name is not UTF-8 text");
+  }
+  if (!bounds::nameFits(name)) {
+    throw ScriptError("the name is longer than " + std::to_string(bounds::kMaxNameLength) +
+                      " characters");
   }
   applyNewGameOptions(game_, {deckSize == 44, handSize == 6, name});
 }
@@ -241,10 +250,12 @@ void ScriptSession::hand2(const ScriptLine& line) {
 
 // A new deal needs hand sizes its deck can deal.
 void ScriptSession::deal() {
-  if (game_.DeckSize == 44 && game_.HandSize != 4) {
-    throw ScriptError("a 44-card deck is dealt in hands of 4");
+  if (!bounds::isVariant(game_.DeckSize, game_.HandSize)) {
+    throw ScriptError("a " + std::to_string(game_.DeckSize) +
+                      "-card deck is not dealt in hands of " + std::to_string(game_.HandSize));
   }
   scripted_.clear();
+  history_.clear();
   mnu_new_Click(game_);
 }
 
@@ -252,7 +263,9 @@ void ScriptSession::click(const ScriptLine& line) {
   expectWords(line, 1, 1);
   const int position = numberIn(line.word(1), 1, 6);
   requirePlayable(game_);
+  history_.beforeTurn(game_);
   Player1_Click(game_, position);
+  history_.afterTurn(game_);
 }
 
 void ScriptSession::key(const ScriptLine& line) {
@@ -260,7 +273,16 @@ void ScriptSession::key(const ScriptLine& line) {
   const int shift = line.size() > 2 ? numberIn(line.word(2), 0, 7) : 0;
   const int code = numberIn(line.word(1), 0, 255);
   requirePlayable(game_);
+  history_.beforeTurn(game_);
   Form_KeyDown(game_, code, shift);
+  history_.afterTurn(game_);
+}
+
+// Takes back the last turn of the deal in play, as the window's Undo does.
+void ScriptSession::undo() {
+  if (!history_.undo(game_)) {
+    throw ScriptError("'undo' finds no turn of this deal to take back");
+  }
 }
 
 // The turn cycle plays only a card the hand shows; so does this command.
@@ -286,11 +308,19 @@ std::string fileArgument(const ScriptLine& line) {
 
 }  // namespace
 
+// Only a match that load would take is written: a position set up by the
+// script that no game reaches, or a target no dialog takes, is refused.
 void ScriptSession::save(const ScriptLine& line) {
   if (!fileCommands) {
     throw ScriptError("'save' is off in this run");
   }
-  writeFileWhole(fileArgument(line), saveMatch(game_));
+  const std::string text = saveMatch(game_);
+  Game readBack(game_);
+  std::string error;
+  if (!loadMatch(readBack, text, &error)) {
+    throw ScriptError("this match cannot be saved: " + error);
+  }
+  writeFileWhole(fileArgument(line), text);
 }
 
 // The match in the file replaces the game's whole, or nothing changes.
@@ -304,6 +334,7 @@ void ScriptSession::load(const ScriptLine& line) {
     throw ScriptError(path + " holds no saved match: " + error);
   }
   scripted_.clear();
+  history_.clear();
 }
 
 void ScriptSession::dump() { out_ << stateText(game_, platform_) << '\n'; }

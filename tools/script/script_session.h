@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "game/flow/undo.h"
 #include "game/game_state.h"
 #include "tools/script/headless_platform.h"
 #include "tools/script/script_line.h"
@@ -54,6 +55,7 @@ class ScriptSession {
   void click(const ScriptLine& line);
   void key(const ScriptLine& line);
   void p1(const ScriptLine& line);
+  void undo();
   void save(const ScriptLine& line);
   void load(const ScriptLine& line);
   void dump();
@@ -64,6 +66,7 @@ class ScriptSession {
   Game& game_;
   std::ostream& out_;
   std::set<Place> scripted_;  // places the script filled since the last deal
+  UndoHistory history_;       // the turns of the deal in play, for undo
 };
 
 }  // namespace qorza::script

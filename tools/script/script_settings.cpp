@@ -39,15 +39,23 @@ std::function<std::pair<int, int>(const Game&)> fixed(int lo, int hi) {
   return [lo, hi](const Game&) { return std::pair{lo, hi}; };
 }
 
-constexpr int kScoreLimit = static_cast<int>(kNumberLimit);
-// Deals a match may have had; the results grid holds a row for each.
-constexpr int kRoundLimit = 9999;
+std::function<std::pair<int, int>(const Game&)> fixed(Range range) {
+  return fixed(range.lo, range.hi);
+}
 
-// Counters hold numbers within the limit; every text is UTF-8.
+constexpr int kScoreLimit = static_cast<int>(kNumberLimit);
+
+// Counters hold numbers within the limit, names fit the name boxes; every
+// text is UTF-8. The target takes any text, as the scoring reads any.
 void checkText(const std::string& name, const std::string& value) {
   if (!isUtf8(value)) {
     throw ScriptError(name + " takes UTF-8 text");
   }
+  if (name.rfind("PlayerName", 0) == 0 && !bounds::nameFits(value)) {
+    throw ScriptError(name + " takes at most " + std::to_string(bounds::kMaxNameLength) +
+                      " characters");
+  }
+
   const bool counter = name.rfind("TXT_", 0) == 0 || name.rfind("txt_", 0) == 0;
   const double number = numberOf(value);
   if (counter && !(number >= -kNumberLimit && number <= kNumberLimit)) {
@@ -89,9 +97,8 @@ const std::map<std::string, NumberSetting>& numberSettings() {
   static const std::map<std::string, NumberSetting> settings = {
       {"DeckSize", {[](Game& g) -> int& { return g.DeckSize; }, fixed(44, 52), true}},
       {"HandSize", {[](Game& g) -> int& { return g.HandSize; }, fixed(4, 6), true}},
-      {"SkillLevel",
-       {[](Game& g) -> int& { return g.SkillLevel; }, fixed(bounds::kLevel.lo, bounds::kLevel.hi)}},
-      {"DelayMs", {[](Game& g) -> int& { return g.DelayMs; }, fixed(0, 3000)}},
+      {"SkillLevel", {[](Game& g) -> int& { return g.SkillLevel; }, fixed(bounds::kLevel)}},
+      {"DelayMs", {[](Game& g) -> int& { return g.DelayMs; }, fixed(bounds::kDelayMs)}},
       {"TurnInHand",
        {[](Game& g) -> int& { return g.TurnInHand; },
         [](const Game& g) {
@@ -102,12 +109,14 @@ const std::map<std::string, NumberSetting>& numberSettings() {
         [](const Game& g) {
           return std::pair{0, g.DeckSize};
         }}},
-      {"CardImgNext1", {[](Game& g) -> int& { return g.CardImgNext1; }, fixed(1, 11)}},
-      {"CardImgNext2", {[](Game& g) -> int& { return g.CardImgNext2; }, fixed(1, 11)}},
-      {"QorzaImgNext1", {[](Game& g) -> int& { return g.QorzaImgNext1; }, fixed(1, 6)}},
-      {"QorzaImgNext2", {[](Game& g) -> int& { return g.QorzaImgNext2; }, fixed(1, 6)}},
-      {"RoundCount1", {[](Game& g) -> int& { return g.RoundCount1; }, fixed(0, kRoundLimit)}},
-      {"RoundCount2", {[](Game& g) -> int& { return g.RoundCount2; }, fixed(0, kRoundLimit)}},
+      {"CardImgNext1", {[](Game& g) -> int& { return g.CardImgNext1; }, fixed(bounds::kStripNext)}},
+      {"CardImgNext2", {[](Game& g) -> int& { return g.CardImgNext2; }, fixed(bounds::kStripNext)}},
+      {"QorzaImgNext1",
+       {[](Game& g) -> int& { return g.QorzaImgNext1; }, fixed(bounds::kQorzaDisplayNext)}},
+      {"QorzaImgNext2",
+       {[](Game& g) -> int& { return g.QorzaImgNext2; }, fixed(bounds::kQorzaDisplayNext)}},
+      {"RoundCount1", {[](Game& g) -> int& { return g.RoundCount1; }, fixed(bounds::kDealCount)}},
+      {"RoundCount2", {[](Game& g) -> int& { return g.RoundCount2; }, fixed(bounds::kDealCount)}},
       {"ScoreTable1",
        {[](Game& g) -> int& { return g.ScoreTable(1); }, fixed(-kScoreLimit, kScoreLimit)}},
       {"ScoreTable2",

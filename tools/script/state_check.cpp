@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "game/bounds.h"
 #include "game/card_values.h"
 #include "game/flow/deal.h"
 #include "game/game_state.h"
@@ -26,8 +27,9 @@ int pointCardsInPlay(const Game& g) {
 }
 
 std::optional<std::string> sizesAndCounters(const Game& g) {
-  if (g.DeckSize == 44 && g.HandSize != 4) {
-    return "a 44-card deck is dealt in hands of 4, not " + std::to_string(g.HandSize);
+  if (!bounds::isVariant(g.DeckSize, g.HandSize)) {
+    return "a " + std::to_string(g.DeckSize) + "-card deck is not dealt in hands of " +
+           std::to_string(g.HandSize);
   }
   if (g.TurnInHand >= g.HandSize) {
     return "TurnInHand " + std::to_string(g.TurnInHand) + " is not below HandSize " +
