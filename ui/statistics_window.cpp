@@ -32,7 +32,9 @@ constexpr VariantChoice kVariants[] = {
     {44, 4, "Qorza حمصية - أربع أوراق"},
 };
 
-const char* const kLevelCaptions[3] = {"عادي", "متوسط", "جيد"};
+const char* const kLevelCaptions[4] = {"عادي", "متوسط", "جيد", "خبير"};
+constexpr int kLevelCount = 4;
+constexpr int kLevelColumnWidth = 68;
 
 const char* const kFigureCaptions[] = {
     "المباريات الملعوبة",  "المباريات الرابحة", "المباريات الخاسرة", "الجولات الملعوبة",
@@ -118,7 +120,7 @@ void StatisticsWindow::buildGrid() {
   grid_->setObjectName(QStringLiteral("Grid1"));
   grid_->setGeometry(12, kGridTop, 396, kGridHeight);
   grid_->setRowCount(kFigureCount);
-  grid_->setColumnCount(3);
+  grid_->setColumnCount(kLevelCount);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
   grid_->setFocusPolicy(Qt::NoFocus);
@@ -143,9 +145,9 @@ void StatisticsWindow::buildGrid() {
   grid_->horizontalHeader()->setFixedHeight(kRowHeight);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   grid_->verticalHeader()->setDefaultAlignment(Qt::AlignVCenter | Qt::AlignRight);
-  for (int c = 0; c < 3; ++c) {
+  for (int c = 0; c < kLevelCount; ++c) {
     grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(kLevelCaptions[c])));
-    grid_->setColumnWidth(c, 91);
+    grid_->setColumnWidth(c, kLevelColumnWidth);
   }
   for (int r = 0; r < kFigureCount; ++r) {
     grid_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::fromUtf8(kFigureCaptions[r])));
@@ -154,7 +156,7 @@ void StatisticsWindow::buildGrid() {
 
 void StatisticsWindow::fill() {
   const VariantChoice& v = kVariants[std::max(0, variant_->currentIndex())];
-  for (int level = 1; level <= 3; ++level) {
+  for (int level = 1; level <= kLevelCount; ++level) {
     const auto found = statistics_.find(VariantKey{v.deckSize, v.handSize, level});
     const VariantStatistics s = found == statistics_.end() ? VariantStatistics{} : found->second;
     for (int r = 0; r < kFigureCount; ++r) {
