@@ -39,7 +39,9 @@ constexpr bool isVariant(int deckSize, int handSize) {
 }
 
 // The computer's skill levels.
-inline constexpr Range kLevel{1, 3};
+inline constexpr Range kLevel{1, 4};
+// The expert: it chooses from what its seat sees, never from the other hand.
+inline constexpr int kExpertLevel = 4;
 
 // A player's name, in characters (UTF-16 code units, as the dialogs count).
 inline constexpr int kMaxNameLength = 200;

@@ -4,6 +4,7 @@
 // implements it; tests and headless tools fake it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace qorza {
@@ -18,6 +19,10 @@ class Platform {
   virtual void doEvents() = 0;
   // Pauses the game for ms milliseconds; events keep flowing meanwhile.
   virtual void sleepMs(int ms) = 0;
+  // Runs a long computation that touches no game state (the expert's
+  // thinking) and returns when it is done. A desktop may run it on another
+  // thread and keep its events flowing meanwhile; by default it just runs.
+  virtual void think(const std::function<void()>& work) { work(); }
 
   // Starts the WAV file at path without waiting; it cuts off any sound of
   // this program still playing. Never fails visibly.

@@ -295,6 +295,10 @@
         <source>موافـــــــــــــق</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>المستوى الخبير لا ينظر أبداً إلى أوراقك: يلعب بما يراه فقط.</source>
+        <translation>The expert never looks at your cards: it plays on what it sees alone.</translation>
+    </message>
 </context>
 <context>
     <name>qorza::NameBox</name>
@@ -364,6 +368,10 @@
     <message>
         <source>اسم اللاعب</source>
         <translation>Player&apos;s name</translation>
+    </message>
+    <message>
+        <source>خبيـــــر. (للخبـــــراء).</source>
+        <translation>Expert (masters)</translation>
     </message>
 </context>
 <context>
@@ -533,6 +541,10 @@
         <source>الإحصاءات حسب المستوى</source>
         <translation>Statistics by level</translation>
     </message>
+    <message>
+        <source>خبير</source>
+        <translation>Expert</translation>
+    </message>
 </context>
 <context>
     <name>qorza::SubOptionDialog</name>
@@ -619,6 +631,10 @@
     <message>
         <source> مســتوى اللعــــب ...</source>
         <translation> Level of play ...</translation>
+    </message>
+    <message>
+        <source>خبيـــــر. (للخبـــــراء).</source>
+        <translation>Expert (masters)</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@ const Piece kRules[HelpWindow::kPieces] = {
      {810, 4275, 4200, 330},
      kWhite},                                                                             // 17
     {QT_TRANSLATE_NOOP("qorza::HelpWindow", "ملاحظة:"), {5760, 4230, 960, 330}, kOlive},  // 18
+    {QT_TRANSLATE_NOOP("qorza::HelpWindow",
+                       "المستوى الخبير لا ينظر أبداً إلى أوراقك: يلعب بما يراه فقط."),
+     {2100, 4590, 4800, 330},
+     kWhite},  // 19
 };
 
 // OK's place as designed, and the window's height.

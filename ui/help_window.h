@@ -16,7 +16,7 @@ class HelpWindow : public QDialog {
   void showModal();
 
   // The number of text pieces the rules are laid out in.
-  static constexpr int kPieces = 19;
+  static constexpr int kPieces = 20;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "game/bounds.h"
 #include "game/game_state.h"
 #include "ui/game_style.h"
 #include "ui/language.h"
@@ -60,7 +61,7 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
   setPalette(windowPalette(kDialogFace, Qt::black));
   setAutoFillBackground(true);
   twips_ = DialogTwips::forFont(font());
-  setFixedSize(twips_.rect(0, 0, 4005, 3795).size());
+  setFixedSize(twips_.rect(0, 0, 4005, 4065).size());
 
   auto* label = new QLabel(tr("الرجاء كتابة إسمك:"), this);
   label->setObjectName(QStringLiteral("Label1"));
@@ -78,7 +79,7 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
 
   okButton_ = new QPushButton(tr("&موافــق"), this);
   okButton_->setObjectName(QStringLiteral("CMD_OK"));
-  okButton_->setGeometry(twips_.rect(180, 3255, 3570, 465));
+  okButton_->setGeometry(twips_.rect(180, 3525, 3570, 465));
   okButton_->setDefault(true);
   okButton_->setAutoDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &NewGameDialog::ok);
@@ -88,7 +89,7 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
   setTabOrder(nameBox_, option4_);
   tabToCheckedOption({option4_, option5_});
   tabToCheckedOption({option1_, option3_});
-  tabToCheckedOption({levels_[0], levels_[1], levels_[2]});
+  tabToCheckedOption({levels_[0], levels_[1], levels_[2], levels_[3]});
   placeForReading(this);
   nameBox_->setFocus();
 }
@@ -126,17 +127,17 @@ void NewGameDialog::buildHandFrame() {
 
 void NewGameDialog::buildLevelFrame() {
   QWidget* frame5 = frame(this, "Frame5", tr(" مســتوى اللعــــب ..."),
-                          twips_.rect(225, 2085, 3510, 1050), kBlue);
-  const QString captions[3] = {tr("عــــادي. (للمبدئيـــــن)."), tr("متوســط. (للمتقدميـــن)."),
-                               tr("جيـــــــد. (للمحترفيــن).")};
-  for (int i = 0; i < 3; ++i) {
+                          twips_.rect(225, 2085, 3510, 1320), kBlue);
+  const QString captions[4] = {tr("عــــادي. (للمبدئيـــــن)."), tr("متوســط. (للمتقدميـــن)."),
+                               tr("جيـــــــد. (للمحترفيــن)."), tr("خبيـــــر. (للخبـــــراء).")};
+  for (int i = 0; i < 4; ++i) {
     const QByteArray name = "Option2_" + QByteArray::number(i + 1);
     levels_[i] = option(frame5, name.constData(), captions[i],
                         twips_.rect(1575, 270 + 270 * i, 1860, 195), kRed);
   }
   // The level checked on opening is no click: it must not change the game's level.
   levels_[1]->setChecked(true);
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 4; ++i) {
     const int level = i + 1;
     // A clicked level takes effect at once, whatever happens to the dialog.
     connect(levels_[i], &QRadioButton::toggled, this, [this, level](bool on) {
@@ -148,7 +149,7 @@ void NewGameDialog::buildLevelFrame() {
 }
 
 QRadioButton* NewGameDialog::levelOption(int level) const {
-  return level >= 1 && level <= 3 ? levels_[level - 1] : nullptr;
+  return bounds::kLevel.holds(level) ? levels_[level - 1] : nullptr;
 }
 
 void NewGameDialog::presetFromGame() {

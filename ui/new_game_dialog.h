@@ -59,7 +59,7 @@ class NewGameDialog : public QDialog {
   QRadioButton* option5_ = nullptr;  // Homsi
   QRadioButton* option1_ = nullptr;  // six cards
   QRadioButton* option3_ = nullptr;  // four cards
-  QRadioButton* levels_[3] = {};
+  QRadioButton* levels_[4] = {};
   QPushButton* okButton_ = nullptr;
 };
 

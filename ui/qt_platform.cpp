@@ -5,6 +5,8 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
+#include <atomic>
+#include <thread>
 
 #include "game/game_state.h"
 #include "ui/new_game_dialog.h"
@@ -41,6 +43,30 @@ void QtPlatform::sleepMs(int ms) {
   pauses_.append(&loop);
   loop.exec();
   pauses_.removeOne(&loop);
+}
+
+void QtPlatform::think(const std::function<void()>& work) {
+  std::atomic<bool> done = false;
+  std::thread worker([&work, &done] {
+    work();
+    done = true;
+  });
+  if (!ending_) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&loop, &done] {
+      if (done) {
+        loop.quit();
+      }
+    });
+    poll.start(5);
+    pauses_.append(&loop);
+    if (!done) {
+      loop.exec();
+    }
+    pauses_.removeOne(&loop);
+  }
+  worker.join();
 }
 
 void QtPlatform::setEnding() {

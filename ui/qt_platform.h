@@ -25,6 +25,10 @@ class QtPlatform : public Platform {
 
   void doEvents() override;
   void sleepMs(int ms) override;
+  // The work runs on a thread of its own while the window's events flow; an
+  // exit meanwhile stops waiting for events, and the work is still seen to
+  // its end (it touches no game state) before this returns.
+  void think(const std::function<void()>& work) override;
   void playSound(const std::string& path) override;
   bool runNewGameDialog(Game& game) override;
   void showResults(Game& game) override;

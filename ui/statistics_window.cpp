@@ -33,9 +33,12 @@ constexpr VariantChoice kVariants[] = {
     {44, 4, QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "Qorza حمصية - أربع أوراق")},
 };
 
-const char* const kLevelCaptions[3] = {QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "عادي"),
+const char* const kLevelCaptions[4] = {QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "عادي"),
                                        QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "متوسط"),
-                                       QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "جيد")};
+                                       QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "جيد"),
+                                       QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "خبير")};
+constexpr int kLevelCount = 4;
+constexpr int kLevelColumnWidth = 68;
 
 const char* const kFigureCaptions[] = {
     QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "المباريات الملعوبة"),
@@ -129,7 +132,7 @@ void StatisticsWindow::buildGrid() {
   grid_->setObjectName(QStringLiteral("Grid1"));
   grid_->setGeometry(12, kGridTop, 396, kGridHeight);
   grid_->setRowCount(kFigureCount);
-  grid_->setColumnCount(3);
+  grid_->setColumnCount(kLevelCount);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
   grid_->setFocusPolicy(Qt::NoFocus);
@@ -155,9 +158,9 @@ void StatisticsWindow::buildGrid() {
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   grid_->verticalHeader()->setDefaultAlignment(
       Qt::AlignVCenter | (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft));
-  for (int c = 0; c < 3; ++c) {
+  for (int c = 0; c < kLevelCount; ++c) {
     grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(tr(kLevelCaptions[c])));
-    grid_->setColumnWidth(c, 91);
+    grid_->setColumnWidth(c, kLevelColumnWidth);
   }
   for (int r = 0; r < kFigureCount; ++r) {
     grid_->setVerticalHeaderItem(r, new QTableWidgetItem(tr(kFigureCaptions[r])));
@@ -166,7 +169,7 @@ void StatisticsWindow::buildGrid() {
 
 void StatisticsWindow::fill() {
   const VariantChoice& v = kVariants[std::max(0, variant_->currentIndex())];
-  for (int level = 1; level <= 3; ++level) {
+  for (int level = 1; level <= kLevelCount; ++level) {
     const auto found = statistics_.find(VariantKey{v.deckSize, v.handSize, level});
     const VariantStatistics s = found == statistics_.end() ? VariantStatistics{} : found->second;
     for (int r = 0; r < kFigureCount; ++r) {

@@ -117,7 +117,7 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
   setPalette(windowPalette(kDialogFace, Qt::black));
   setAutoFillBackground(true);
   twips_ = DialogTwips::forFont(font());
-  setFixedSize(twips_.rect(0, 0, 7515, 5520).size());
+  setFixedSize(twips_.rect(0, 0, 7515, 5790).size());
 
   buildBackFrame();
   buildSpeedFrame();
@@ -223,10 +223,10 @@ void SubOptionDialog::buildNamesFrame() {
 
 void SubOptionDialog::buildLevelFrame() {
   QGroupBox* box =
-      frame(this, "Frame5", tr(" مســتوى اللعــــب ..."), twips_.rect(3870, 4320, 3525, 1050));
+      frame(this, "Frame5", tr(" مســتوى اللعــــب ..."), twips_.rect(3870, 4320, 3525, 1320));
   const QString captions[] = {tr("عــــادي. (للمبدئيـــــن)."), tr("متوســط. (للمتقدميـــن)."),
-                              tr("جيـــــــد. (للمحترفيــن).")};
-  for (int level = 1; level <= 3; ++level) {
+                              tr("جيـــــــد. (للمحترفيــن)."), tr("خبيـــــر. (للخبـــــراء).")};
+  for (int level = bounds::kLevel.lo; level <= bounds::kLevel.hi; ++level) {
     auto* option = new QRadioButton(captions[level - 1], box);
     option->setObjectName(QStringLiteral("Option1_%1").arg(level));
     option->setGeometry(twips_.rect(1575, 270 * level, 1860, 195));
@@ -236,7 +236,7 @@ void SubOptionDialog::buildLevelFrame() {
             [this, level] { Option1_Click(game_, form_, level); });
     Option1_(level) = option;
   }
-  tabToCheckedOption({Option1_(1), Option1_(2), Option1_(3)});
+  tabToCheckedOption({Option1_(1), Option1_(2), Option1_(3), Option1_(4)});
 }
 
 void SubOptionDialog::buildTargetFrame() {
@@ -307,7 +307,7 @@ void SubOptionDialog::openModal() {
   for (int i = 1; i <= 2; ++i) {
     TXT_NAME_(i)->setText(shownName(form_.TXT_NAME(i)));
   }
-  if (game_.SkillLevel >= 1 && game_.SkillLevel <= 3) {
+  if (bounds::kLevel.holds(game_.SkillLevel)) {
     Option1_(game_.SkillLevel)->setChecked(true);
   }
   exec();

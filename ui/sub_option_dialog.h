@@ -67,7 +67,7 @@ class SubOptionDialog : public QDialog {
   QLabel* LBL_TIME_ = nullptr;
   QLabel* secondsCaption_ = nullptr;  // Label3_3, whose gap holds the seconds
   SlotArray<NameBox*, 1, 2> TXT_NAME_{};
-  SlotArray<QRadioButton*, 1, 3> Option1_{};
+  SlotArray<QRadioButton*, 1, 4> Option1_{};
   QComboBox* Combo1_ = nullptr;
   QString target_ = QStringLiteral("101");  // the box's last target, as typed
 };

@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QMessageBox>
 
-#include "game/flow/hint.h"
 #include "game/game_state.h"
+#include "rules/expert/expert_turn.h"
 #include "ui/game_memory.h"
 #include "ui/game_style.h"
 #include "ui/language.h"
@@ -92,7 +92,7 @@ void TableWindow::rememberSettings() {
 }
 
 void TableWindow::showHint() {
-  const int position = hintPosition(game_);
+  const int position = expertHintPosition(game_);
   view_->setHintedCard(position);
   // One hint counted a turn, however often it is asked for.
   if (position != 0 && memory_ && !hintCounted_) {

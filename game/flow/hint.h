@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hint: the card the computer's own rules would play from player 1's
-// seat. The rules run on a copy of the game with the two hands exchanged, on
-// a quiet desktop (no sound, no pause, no window), so the game itself is
-// never touched. The simulator's computer-rules players use the same choice.
+// The card the computer's own rules would play from player 1's seat. The
+// rules run on a copy of the game with the two hands exchanged, on a quiet
+// desktop (no sound, no pause, no window), so the game itself is never
+// touched. The simulator's computer-rules players use this choice; the
+// game's hint is the expert's (rules/expert/expert_turn.h), which reads no
+// hand but player 1's.
 #pragma once
 
 namespace qorza {
@@ -15,7 +17,7 @@ struct Game;
 // and 3 may read. 0 when player 1 holds no card.
 int computerRulesPosition(const Game& game, int level);
 
-// The hint's card: the level-3 choice (computerRulesPosition at level 3).
+// The level-3 choice (computerRulesPosition at level 3).
 int hintPosition(const Game& game);
 
 // A copy of game's play state on the quiet desktop, for trying a play. The

@@ -3,6 +3,7 @@
 
 #include "game/card_values.h"
 #include "game/game_state.h"
+#include "rules/expert/expert_turn.h"
 #include "rules/player2/capture_search.h"
 #include "rules/player2/computer_turn.h"
 #include "rules/player2/discard_choice.h"
@@ -90,6 +91,10 @@ void playWithoutCaptureByLevel(Game& g) {
 }  // namespace
 
 void H2_player2(Game& g, int /*index*/) {
+  if (g.SkillLevel == kExpertLevel) {
+    playChosenCard(g, expertSlot(g));
+    return;
+  }
   Player2Scratch& p2 = g.p2;
   clearTurnResults(p2);
   ReadHands(g);
@@ -113,6 +118,58 @@ void H2_player2(Game& g, int /*index*/) {
     }
   }
   playWithoutCaptureByLevel(g);
+}
+
+void playChosenCard(Game& g, int slot) {
+  Player2Scratch& p2 = g.p2;
+  clearTurnResults(p2);
+  ReadHands(g);
+  CopyTable(g);
+  int k = 0;
+  for (int i = 1; i <= p2.HandCount2; ++i) {
+    if (p2.HandSlot2(i) == slot) {
+      k = i;
+    }
+  }
+  if (k == 0) {
+    return;  // no card in that slot: no play to make
+  }
+  if (p2.TableCount2 == 0) {
+    RevealHandCard(g, slot);
+    if (p2.HandValue2(k) == kJack) {
+      PlayJackOnEmptySound(g);
+    }
+    LayOnTable(g, slot);
+    return;
+  }
+  if (p2.TableCount2 == 1 && p2.TableValue2(1) == kJack && p2.HandValue2(k) == kJack) {
+    RevealHandCard(g, slot);
+    JackOnLoneJack(g, k);
+    PlayQorzaSound(g);
+    return;
+  }
+  // The capture search for this card alone, as EvaluateCaptures tries each.
+  p2.TrialValue = p2.HandValue2(k);
+  TryEqualCard(g, k);
+  if (p2.TrialValue >= 3 && p2.TrialValue <= 10) {
+    TryPairs(g, k);
+  }
+  if (p2.TrialValue >= 6 && p2.TrialValue <= 10) {
+    TryTriples(g, k);
+  }
+  if (p2.TrialValue == 10) {
+    TryQuads(g, k);
+  }
+  int left = 0;
+  for (int j = 1; j <= p2.TableCount2; ++j) {
+    left += g.game1(p2.TableSlot2(j)).Visible ? 1 : 0;
+  }
+  p2.MakesQorza(k) = left == 0;
+  if (p2.TakeCount(k) != 0) {
+    playCapture(g, k);
+    return;
+  }
+  playHandPosition(g, k);
 }
 
 }  // namespace qorza

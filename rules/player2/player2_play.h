@@ -10,4 +10,9 @@ struct Game;
 // One play of player 2; index (player 1's position) is not used.
 void H2_player2(Game& game, int index);
 
+// Player 2 plays the card in Player2(slot) by the computer's rules for that
+// card: what it takes, its points, its Qorza and its sounds, as when its
+// turn chooses it. The expert's choices are played this way.
+void playChosenCard(Game& game, int slot);
+
 }  // namespace qorza

@@ -35,6 +35,8 @@ out=$(
   check sound game/ sound/
   check rules/player1 game/ sound/ rules/
   check rules/player2 game/ sound/ rules/
+  check rules/compact game/ rules/compact/
+  check rules/expert game/ sound/ rules/
   check scoring game/ sound/ scoring/
   check game/flow game/ sound/ rules/ scoring/
 )

@@ -290,7 +290,7 @@ TEST(SavedMatchDamage, ValuesTheGameCannotHoldAreRefused) {
   const std::vector<std::pair<std::string, json>> spoilt = {
       {"/DeckSize", 50},
       {"/HandSize", 5},
-      {"/SkillLevel", 4},
+      {"/SkillLevel", 5},
       {"/SkillLevel", 0},
       {"/DealtCount", 53},
       {"/DealtCount", -1},

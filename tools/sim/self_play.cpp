@@ -8,8 +8,10 @@
 #include "game/flow/turn_cycle.h"
 #include "game/new_game_options.h"
 #include "game/numbers.h"
+#include "rules/compact/from_game.h"
 #include "tools/script/script_session.h"
 #include "tools/script/state_dump.h"
+#include "tools/sim/compact_check.h"
 #include "tools/sim/invariants.h"
 
 namespace qorza::sim {
@@ -125,6 +127,7 @@ void SelfPlay::playMatches(long count, std::uint64_t base) {
 
 void SelfPlay::playFromState(const std::vector<std::string>& lines, std::uint64_t strategySeed) {
   trace_ = lines;
+  checkCompact_ = true;
   strategyRng_.seed(strategySeed);
   tableFilled_ = false;
   std::ostringstream unused;
@@ -150,11 +153,18 @@ void SelfPlay::turn() {
   guarded([&] { k = choosePosition(pairing_.strategy, game_, platform_, strategyRng_); });
   trace_.push_back("click " + std::to_string(k));
   dealJustEnded_ = false;
+  compact::Position before;
+  if (checkCompact_) {
+    before = compact::positionOf(game_);
+  }
   const auto start = Clock::now();
   guarded([&] { Player1_Click(game_, k); });
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   if (dealJustEnded_) {
     return;  // the next deal is already laid out
+  }
+  if (checkCompact_) {
+    guarded([&] { checkTurnAgainstCompact(before, k, game_); });
   }
   tally_.longestTurnMs = std::max(tally_.longestTurnMs, ms);
   guarded([this] {

@@ -69,6 +69,8 @@ class SelfPlay {
   // A checksum of every deal's final state.
   std::uint64_t signature() const { return signature_; }
   Game& game() { return game_; }
+  // How long each of the expert's decisions took, in milliseconds.
+  const std::vector<double>& thinkMs() const { return platform_.thinkMs; }
 
   std::function<void()> onDealEnd;  // progress
 
@@ -102,6 +104,8 @@ class SelfPlay {
   int lastScore1_ = 0, lastScore2_ = 0;
   long matchesEnded_ = 0;
   bool byMatch_ = false;
+  // Fuzzed states also replay every turn on the compact position.
+  bool checkCompact_ = false;
 };
 
 }  // namespace qorza::sim

@@ -9,8 +9,9 @@ namespace qorza::sim {
 
 const char* const kUsage =
     "usage: qorza-sim [--deals N | --matches N] [--seed S] [--variant 52/6|52/4|44/4|all]\n"
-    "                 [--level 1|2|3|all] [--p1 random|greedy|level1|level2|level3|all]\n"
+    "                 [--level 1|2|3|4|all] [--p1 random|greedy|level1..level4|all]\n"
     "                 [--target N] [--json] [--fuzz N] [--no-progress]\n"
+    "       qorza-sim --duplicate 2|3 --matches N [--variant V] [--seed S] [--target N]\n"
     "       qorza-sim --bench [--expect-signature N]\n";
 
 namespace {
@@ -35,7 +36,7 @@ std::vector<std::pair<int, int>> variantsOf(const std::string& text) {
 
 std::vector<int> levelsOf(const std::string& text) {
   if (text == "all") return {1, 2, 3};
-  if (text == "1" || text == "2" || text == "3") return {text[0] - '0'};
+  if (text == "1" || text == "2" || text == "3" || text == "4") return {text[0] - '0'};
   return {};
 }
 
@@ -92,6 +93,11 @@ std::string readOption(const std::string& a, const std::string& value, SimOption
   if (a == "--deals") return count(o.deals, 1);
   if (a == "--matches") return count(o.matches, 1);
   if (a == "--fuzz") return count(o.fuzz, 0);
+  if (a == "--duplicate") {
+    if (value != "1" && value != "2" && value != "3") return "--duplicate takes a level 1, 2 or 3";
+    o.duplicateAgainst = value[0] - '0';
+    return "";
+  }
   if (a == "--seed" || a == "--expect-signature") {
     const auto n = number(value);
     if (!n) return a + " takes a whole number from 0 to 18446744073709551615";
@@ -111,7 +117,7 @@ std::string readOption(const std::string& a, const std::string& value, SimOption
 bool takesValue(const std::string& a) {
   return a == "--deals" || a == "--matches" || a == "--fuzz" || a == "--seed" ||
          a == "--expect-signature" || a == "--target" || a == "--variant" || a == "--level" ||
-         a == "--p1";
+         a == "--p1" || a == "--duplicate";
 }
 
 }  // namespace
@@ -139,6 +145,9 @@ ParsedOptions parseSimOptions(const std::vector<std::string>& args) {
     } else {
       parsed.error = readOption(a, args[++i], o, words);
     }
+  }
+  if (parsed.error.empty() && o.duplicateAgainst != 0 && o.matches == 0) {
+    parsed.error = "--duplicate plays matches: give --matches N";
   }
   if (parsed.error.empty() && given.count("--deals") && given.count("--matches")) {
     parsed.error = "--deals and --matches exclude each other";

@@ -22,6 +22,9 @@ struct SimOptions {
   bool bench = false;
   std::optional<std::uint64_t> expectSignature;
   bool progress = true;
+  // The expert against this level in duplicate (each match's seed played
+  // with the expert in either seat); 0 for the ordinary pairings.
+  int duplicateAgainst = 0;
 };
 
 extern const char* const kUsage;

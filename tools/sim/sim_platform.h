@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "tools/script/headless_platform.h"
 
@@ -16,11 +17,14 @@ class SimPlatform : public script::HeadlessPlatform {
 
   void doEvents() override;
   void showResults(Game& game) override;
+  // Times each of the expert's decisions (milliseconds, in thinkMs).
+  void think(const std::function<void()>& work) override;
 
   std::function<void()> onEvents;
   std::function<void(Game&)> onResults;
   // Set while a strategy tries plays on a copy of the game: no hook runs.
   bool trying = false;
+  std::vector<double> thinkMs;
 };
 
 // Marks the platform as trying for the life of the guard.

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <memory>
 
+#include "tools/sim/duplicate.h"
 #include "tools/sim/fuzz.h"
 #include "tools/sim/progress_bar.h"
 #include "tools/sim/report.h"
@@ -72,6 +73,9 @@ double processCpuSeconds() {
 }  // namespace
 
 int runSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
+  if (o.duplicateAgainst != 0) {
+    return runDuplicate(o, out, err);
+  }
   const double cpuStart = processCpuSeconds();
   const long perPairing = o.matches > 0 ? o.matches : o.deals;
   ProgressBar bar(err, perPairing * static_cast<long>(o.pairings.size()) + o.fuzz, o.progress);

@@ -8,6 +8,7 @@
 #include "game/flow/hint.h"
 #include "game/game_state.h"
 #include "game/numbers.h"
+#include "rules/expert/expert_turn.h"
 #include "rules/player1/player1_play.h"
 #include "tools/sim/sim_platform.h"
 
@@ -15,8 +16,8 @@ namespace qorza::sim {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kNames = {"random", "greedy", "level1", "level2",
-                                                    "level3"};
+constexpr std::array<std::string_view, 6> kNames = {"random", "greedy", "level1",
+                                                    "level2", "level3", "level4"};
 
 std::vector<int> shownPositions(const Game& g) {
   std::vector<int> positions;
@@ -103,6 +104,8 @@ int choosePosition(Strategy s, const Game& g, SimPlatform& platform, std::mt1993
       return computerRulesPosition(g, 2);
     case Strategy::Level3:
       return hintPosition(g);
+    case Strategy::Level4:
+      return expertHintPosition(g);
   }
   return positions.front();
 }

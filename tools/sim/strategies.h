@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the simulator plays player 1's seat: a random card, a greedy capture,
-// or the computer's own rules for levels 1 to 3 applied from that seat.
+// or the computer's own rules for levels 1 to 3 applied from that seat, or
+// the expert from player 1's own observation.
 #pragma once
 
 #include <optional>
@@ -16,7 +17,7 @@ namespace qorza::sim {
 
 class SimPlatform;
 
-enum class Strategy { Random, Greedy, Level1, Level2, Level3 };
+enum class Strategy { Random, Greedy, Level1, Level2, Level3, Level4 };
 
 std::string strategyName(Strategy strategy);
 std::optional<Strategy> parseStrategy(std::string_view name);

@@ -13,6 +13,7 @@ D-Bus session on its own X server. Usage: screen_reader_test.py GAME [LOG]
 
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -182,6 +183,7 @@ def main():
     finally:
         game.kill()
         game.wait()
+        shutil.rmtree(home, ignore_errors=True)
         if LOG:
             with open(LOG, "w", encoding="utf-8") as f:
                 for kind, text in heard:
