@@ -23,6 +23,7 @@
 #include "game/flow/turn_cycle.h"
 #include "game/game_state.h"
 #include "game/new_game_options.h"
+#include "tests/support/test_files.h"
 #include "ui/app_files.h"
 #include "ui/game_memory.h"
 #include "ui/new_game_dialog.h"
@@ -35,17 +36,8 @@ using namespace qorza;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& data) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(data);
-}
-
-QByteArray readFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::readFile;
+using testing::writeFile;
 
 Statistics sampleStatistics() {
   Statistics s;
