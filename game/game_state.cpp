@@ -5,14 +5,10 @@ namespace qorza {
 
 namespace {
 
+// The hint digits over the hand. The captions over the counters (Label3)
+// are words the window says in the player's language: the state keeps only
+// whether they show.
 void setFixedCaptions(Game& g) {
-  g.Label3(0).Caption = "عدد الأوراق المأكولة";
-  g.Label3(3).Caption = "عدد الأوراق المأكولة";
-  g.Label3(1).Caption = "... النقــاط ...";
-  g.Label3(4).Caption = "... النقــاط ...";
-  g.Label3(2).Caption = "... Qorza ...";
-  g.Label3(5).Caption = "... Qorza ...";
-  g.Label3(6).Caption = "عدد الأوراق المتبقية";
   g.Label1(5).Caption = "1";
   g.Label1(6).Caption = "6";
   for (int k = 1; k <= 4; ++k) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,13 +37,22 @@ struct DealBreakdown {
   bool operator==(const DealBreakdown&) const = default;
 };
 
+// Who won the match the verdict line speaks of; None until a match ends.
+enum class Verdict { None, Player1Won, Player2Won };
+
+// The verdict in the words the saved match and qorza-play's dump carry
+// ("" for None); the windows say it in the player's language instead.
+const char* verdictWords(Verdict verdict);
+// The verdict those words stand for; nullopt for any other text.
+std::optional<Verdict> verdictOfWords(const std::string& words);
+
 struct ResultsWindowModel {
   bool Loaded = false;     // unloading discards the rows
   bool EverShown = false;  // shown at least once since the program started
   // Row 0 holds the headings, rows 1.. the deals; three columns each. A fresh
   // grid has 16 rows; a match longer than 15 deals adds a row per deal.
   std::vector<std::vector<ResultsCell>> Grid1;
-  std::string Label1Caption;  // the verdict
+  Verdict verdict = Verdict::None;
   bool Label1Visible = false;
   int NewestRow = 0;  // the deal row written last (0: none); the window scrolls to it
   // How each scored row came about; a match saved before the game kept them

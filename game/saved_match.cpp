@@ -91,6 +91,7 @@ class Writer {
   void integer(const char* key, int value, Range /*range*/) { out[key] = value; }
   void flag(const char* key, bool value) { out[key] = value; }
   void text(const char* key, const std::string& value) { out[key] = value; }
+  void verdict(const char* key, Verdict value) { out[key] = verdictWords(value); }
   void card(const char* key, const CardSlot& slot) { out[key] = cardJson(slot); }
   void holder(const char* key, const CardSlot& slot) { card(key, slot); }
   void back(const char* key, const Picture& picture) { out[key] = picture; }
@@ -190,6 +191,13 @@ class Reader {
   }
   void flag(const char* key, bool& value) { value = flagOf(at(key), path(key)); }
   void text(const char* key, std::string& value) { value = textOf(at(key), path(key)); }
+  void verdict(const char* key, Verdict& value) {
+    const auto read = verdictOfWords(textOf(at(key), path(key)));
+    if (!read) {
+      fault(path(key), "not a verdict");
+    }
+    value = *read;
+  }
   void card(const char* key, CardSlot& slot) { slot = cardOf(at(key), path(key)); }
   void holder(const char* key, CardSlot& slot) { slot = cardOf(at(key), path(key), true); }
   void back(const char* key, Picture& picture) {

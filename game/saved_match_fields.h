@@ -82,7 +82,7 @@ void resultsFields(A& a, M& m) {
   a.flag("Loaded", m.Loaded);
   a.flag("EverShown", m.EverShown);
   a.grid("Grid1", m.Grid1);
-  a.text("Label1Caption", m.Label1Caption);
+  a.verdict("Label1Caption", m.verdict);  // the Arabic words, in every language
   a.flag("Label1Visible", m.Label1Visible);
   a.integer("NewestRow", m.NewestRow, kDealCount);
   a.breakdowns("Breakdowns", m.Breakdowns);  // absent from older matches

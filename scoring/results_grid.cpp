@@ -33,7 +33,7 @@ void loadResultsWindow(Game& g) {
   }
   model.Grid1.assign(1, std::vector<ResultsCell>(3));
   growTo(model, kResultsDealRows);
-  model.Label1Caption.clear();
+  model.verdict = Verdict::None;
   model.Label1Visible = false;
   model.NewestRow = 0;
   model.Loaded = true;
@@ -79,7 +79,7 @@ void showVerdict(Game& g) {
   const bool player1Wins = g.ScoreTable(1) >= g.ScoreTable(2);
   const int winner = player1Wins ? 1 : 2;
   model.Label1Visible = true;
-  model.Label1Caption = player1Wins ? kWinVerdict : kLossVerdict;
+  model.verdict = player1Wins ? Verdict::Player1Won : Verdict::Player2Won;
   for (std::size_t r = 1; r < model.Grid1.size(); ++r) {
     for (int c = 1; c <= 2; ++c) {
       model.Grid1[r][static_cast<std::size_t>(c)].Highlighted = c == winner;

@@ -10,10 +10,6 @@ namespace qorza {
 
 struct Game;
 
-// The two verdict lines.
-inline constexpr const char* kWinVerdict = "تهانينا لقد ربحت.......";
-inline constexpr const char* kLossVerdict = "لقد خسرت مع الأسف حاول مرة أخرى";
-
 // Writes both running scores into deal row `deal`, adding rows first when
 // the match has outlasted the grid, and keeps how they came about with the
 // row. Deal 0 writes nothing.

@@ -12,6 +12,7 @@ run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libxkbcommon-dev libgl-dev
   qt6-translations-l10n qt6-qpa-plugins fonts-noto-core nlohmann-json3-dev
+  qt6-tools-dev qt6-l10n-tools
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev

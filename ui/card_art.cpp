@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+#include "ui/language.h"
+
 namespace qorza {
 
 namespace {
@@ -36,15 +38,24 @@ void paintPlaceholderBack(QPainter& p, const QRectF& r) {
 }  // namespace
 
 QString cardName(const Picture& picture) {
-  static const char* const ranks[] = {"آس",     "اثنان", "ثلاثة", "أربعة", "خمسة", "ستة", "سبعة",
-                                      "ثمانية", "تسعة",  "عشرة",  "شب",    "بنت",  "شايب"};
-  static const char* const suits[] = {"بستوني", "ديناري", "كبة", "سباتي"};
+  static const char* const ranks[] = {
+      QT_TRANSLATE_NOOP("Qorza", "آس"),    QT_TRANSLATE_NOOP("Qorza", "اثنان"),
+      QT_TRANSLATE_NOOP("Qorza", "ثلاثة"), QT_TRANSLATE_NOOP("Qorza", "أربعة"),
+      QT_TRANSLATE_NOOP("Qorza", "خمسة"),  QT_TRANSLATE_NOOP("Qorza", "ستة"),
+      QT_TRANSLATE_NOOP("Qorza", "سبعة"),  QT_TRANSLATE_NOOP("Qorza", "ثمانية"),
+      QT_TRANSLATE_NOOP("Qorza", "تسعة"),  QT_TRANSLATE_NOOP("Qorza", "عشرة"),
+      QT_TRANSLATE_NOOP("Qorza", "شب"),    QT_TRANSLATE_NOOP("Qorza", "بنت"),
+      QT_TRANSLATE_NOOP("Qorza", "شايب")};
+  static const char* const suits[] = {
+      QT_TRANSLATE_NOOP("Qorza", "بستوني"), QT_TRANSLATE_NOOP("Qorza", "ديناري"),
+      QT_TRANSLATE_NOOP("Qorza", "كبة"), QT_TRANSLATE_NOOP("Qorza", "سباتي")};
   const std::optional<CardFace> face = faceOfPicture(picture);
   if (!face) {
-    return QStringLiteral("ورقة مقلوبة");
+    return gameWords(QT_TRANSLATE_NOOP("Qorza", "ورقة مقلوبة"));
   }
-  return QString::fromUtf8(ranks[face->rank - 1]) + QLatin1Char(' ') +
-         QString::fromUtf8(suits[static_cast<int>(face->suit) - 1]);
+  //: A card's name: %1 its rank, %2 its suit.
+  return gameWords(QT_TRANSLATE_NOOP("Qorza", "%1 %2"))
+      .arg(gameWords(ranks[face->rank - 1]), gameWords(suits[static_cast<int>(face->suit) - 1]));
 }
 
 CardArt::CardArt() = default;

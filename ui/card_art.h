@@ -18,8 +18,8 @@ class QSvgRenderer;
 
 namespace qorza {
 
-// What a picture shows, in Arabic words: "سبعة كبة" (seven of hearts);
-// "ورقة مقلوبة" (a face-down card) for any back.
+// What a picture shows, in the player's language: "سبعة كبة" or "Seven of
+// hearts"; "ورقة مقلوبة" or "A face-down card" for any back.
 QString cardName(const Picture& picture);
 
 class CardArt {

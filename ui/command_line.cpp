@@ -115,10 +115,35 @@ bool asksCommandLine(int argc, const char* const* argv) {
   return false;
 }
 
+std::optional<Language> languageAsked(const QStringList& arguments, bool* bad) {
+  *bad = false;
+  std::optional<Language> asked;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    QString value;
+    if (arguments[i] == QLatin1String("--lang") || arguments[i] == QLatin1String("-lang")) {
+      if (i + 1 >= arguments.size()) {
+        *bad = true;
+        return std::nullopt;
+      }
+      value = arguments[++i];
+    } else if (arguments[i].startsWith(QLatin1String("--lang="))) {
+      value = arguments[i].mid(7);
+    } else {
+      continue;
+    }
+    asked = languageOfCode(value);
+    if (!asked) {
+      *bad = true;
+      return std::nullopt;
+    }
+  }
+  return asked;
+}
+
 int answerCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QStringLiteral("Qorza, a fishing card game against the computer, in Arabic."));
+      QStringLiteral("Qorza, a fishing card game against the computer, in Arabic or English."));
   parser.addHelpOption();
   parser.addVersionOption();
   const QCommandLineOption stats(QStringLiteral("stats"),
@@ -128,7 +153,11 @@ int answerCommandLine(const QStringList& arguments) {
   const QCommandLineOption forget(
       QStringLiteral("forget"),
       QStringLiteral("Delete the settings, the statistics and the saved match."));
-  parser.addOptions({stats, json, forget});
+  const QCommandLineOption lang(QStringLiteral("lang"),
+                                QStringLiteral("Play in English (en) or Arabic (ar, the default); "
+                                               "the Help menu's choice is remembered."),
+                                QStringLiteral("ar|en"));
+  parser.addOptions({stats, json, forget, lang});
   if (!parser.parse(arguments)) {
     err() << parser.errorText() << "\n";
     err().flush();

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own command-line options, answered on the terminal without a
-// window: --help, --version, --stats [--json] and --forget.
+// window: --help, --version, --stats [--json] and --forget; and the
+// language the windows speak (--lang).
 #pragma once
 
 #include <QStringList>
+#include <optional>
+
+#include "ui/language.h"
 
 namespace qorza {
 
@@ -16,5 +20,9 @@ bool asksCommandLine(int argc, const char* const* argv);
 // deleted or a game is running (--forget deletes nothing then), 2 unknown
 // options.
 int answerCommandLine(const QStringList& arguments);
+
+// The language "--lang en", "--lang=ar" asks for (the last one given);
+// nullopt without one. bad is set for a missing or unknown language.
+std::optional<Language> languageAsked(const QStringList& arguments, bool* bad);
 
 }  // namespace qorza

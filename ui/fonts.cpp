@@ -39,19 +39,8 @@ void installFontSubstitutions() {
   }
 }
 
-bool installArabicTranslator(QApplication& app) {
-  auto* translator = new QTranslator(&app);
-  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (!translator->load(QLocale(QLocale::Arabic), "qtbase", "_", folder)) {
-    delete translator;
-    return false;
-  }
-  return QApplication::installTranslator(translator);
-}
-
-void configureApplication(QApplication& app) {
-  QApplication::setLayoutDirection(Qt::RightToLeft);
-  installArabicTranslator(app);
+void configureApplication(QApplication& /*app*/, Language language) {
+  useLanguage(language);
   installFontSubstitutions();
   installGameStyle();
   QApplication::setFont(designFont("MS Sans Serif", 8.25));

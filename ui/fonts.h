@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts and language of the windows: the font names the windows' design asks
-// for are mapped to Arabic-capable fonts, and Qt's own texts (Yes, No) speak
-// Arabic; the whole application reads right to left.
+// for are mapped to Arabic-capable fonts; the language is set up with them.
 #pragma once
 
 #include <QFont>
 #include <QString>
+
+#include "ui/language.h"
 
 class QApplication;
 
@@ -18,12 +19,9 @@ QStringList arabicFontFamilies();
 // "Simplified Arabic Backslanted", "Arial" and "Tahoma" to installed fonts.
 void installFontSubstitutions();
 
-// Loads Qt's Arabic translation of its standard texts; false when missing.
-bool installArabicTranslator(QApplication& app);
-
-// Right to left, the Arabic translation, the fonts, the default font and the
-// game's own style.
-void configureApplication(QApplication& app);
+// The language (Arabic right to left unless chosen), the fonts, the default
+// font and the game's own style.
+void configureApplication(QApplication& app, Language language = Language::Arabic);
 
 // A font of the design's named family at a size in points.
 QFont designFont(const QString& family, double points, bool bold = false);

@@ -11,6 +11,7 @@
 
 #include "game/further_options.h"
 #include "ui/game_style.h"
+#include "ui/language.h"
 #include "ui/new_game_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
@@ -34,8 +35,8 @@ QElapsedTimer& sinceStart() {
 
 }  // namespace
 
-const char* const kFaultNotice =
-    "حدث خطأ غير متوقع، فستُغلق اللعبة الآن، وتبقى مباراتك المحفوظة كما كانت.";
+const char* const kFaultNotice = QT_TRANSLATE_NOOP(
+    "Qorza", "حدث خطأ غير متوقع، فستُغلق اللعبة الآن، وتبقى مباراتك المحفوظة كما كانت.");
 
 void startStartupClock() { sinceStart(); }
 
@@ -46,7 +47,7 @@ void showEndingNotice(const QString& line) {
     return;
   }
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Qorza"), line, QMessageBox::Ok);
-  box.setLayoutDirection(Qt::RightToLeft);
+  box.setLayoutDirection(textDirection());
   box.setPalette(windowPalette(QColor(212, 208, 200), Qt::black));
   box.exec();
 }
@@ -120,7 +121,7 @@ void GameApp::endAfterFault() {
   memory_.stopWriting();
   platform_.setEnding();
   closeSplash();
-  showEndingNotice(QString::fromUtf8(kFaultNotice));
+  showEndingNotice(gameWords(kFaultNotice));
   QCoreApplication::exit(1);
 }
 

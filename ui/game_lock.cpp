@@ -5,7 +5,8 @@
 
 namespace qorza {
 
-const char* const kAlreadyRunningNotice = "لعبة Qorza مفتوحة الآن في نافذة أخرى، فتابع اللعب فيها.";
+const char* const kAlreadyRunningNotice =
+    QT_TRANSLATE_NOOP("Qorza", "لعبة Qorza مفتوحة الآن في نافذة أخرى، فتابع اللعب فيها.");
 
 GameLock::GameLock() : lock_(lockPath()) {
   // A game runs for hours: only a lock whose process is gone is stale.

@@ -7,18 +7,21 @@
 #include "game/game_state.h"
 #include "game/saved_match.h"
 #include "ui/app_files.h"
+#include "ui/language.h"
 #include "ui/statistics_file.h"
 
 namespace qorza {
 
 const char* const kSettingsDamagedNotice =
-    "تعذّرت قراءة الإعدادات المحفوظة، فبدأت اللعبة بالإعدادات الأصلية.";
+    QT_TRANSLATE_NOOP("Qorza", "تعذّرت قراءة الإعدادات المحفوظة، فبدأت اللعبة بالإعدادات الأصلية.");
 const char* const kStatisticsDamagedNotice =
-    "تعذّرت قراءة الإحصاءات المحفوظة، فبدأت الإحصاءات من جديد.";
+    QT_TRANSLATE_NOOP("Qorza", "تعذّرت قراءة الإحصاءات المحفوظة، فبدأت الإحصاءات من جديد.");
 const char* const kStatisticsPartlyDamagedNotice =
-    "تعذّرت قراءة بعض الإحصاءات المحفوظة، فحُفظ ما سلم منها.";
-const char* const kMatchDamagedNotice = "تعذّرت قراءة المباراة المحفوظة، فتبدأ مباراة جديدة.";
-const char* const kWriteFailedWarning = "تعذّر الحفظ على القرص، ويستمر اللعب دون حفظ.";
+    QT_TRANSLATE_NOOP("Qorza", "تعذّرت قراءة بعض الإحصاءات المحفوظة، فحُفظ ما سلم منها.");
+const char* const kMatchDamagedNotice =
+    QT_TRANSLATE_NOOP("Qorza", "تعذّرت قراءة المباراة المحفوظة، فتبدأ مباراة جديدة.");
+const char* const kWriteFailedWarning =
+    QT_TRANSLATE_NOOP("Qorza", "تعذّر الحفظ على القرص، ويستمر اللعب دون حفظ.");
 
 GameMemory::GameMemory(Game& game) : game_(game), recorder_(statistics_) {}
 
@@ -37,8 +40,13 @@ void GameMemory::load() {
 void GameMemory::restoreSettings() { applySettings(game_, settings_); }
 
 QStringList GameMemory::takeNotices() {
+  // Kept in the words they are written in, said in the language of the
+  // moment they are shown.
   QStringList taken;
-  taken.swap(notices_);
+  for (const QString& notice : std::as_const(notices_)) {
+    taken.append(gameWords(notice.toUtf8().constData()));
+  }
+  notices_.clear();
   return taken;
 }
 
@@ -137,7 +145,7 @@ void GameMemory::writeFailed() {
   }
   warned_ = true;
   if (onWriteFailure) {
-    onWriteFailure(QString::fromUtf8(kWriteFailedWarning));
+    onWriteFailure(gameWords(kWriteFailedWarning));
   }
 }
 

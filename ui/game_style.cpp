@@ -2,6 +2,7 @@
 #include "ui/game_style.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -249,6 +250,23 @@ void tabToCheckedOption(const QList<QRadioButton*>& group) {
     QObject::connect(b, &QRadioButton::toggled, b, update);
   }
   update();
+}
+
+void placeForReading(QWidget* window) {
+  if (window->layoutDirection() == Qt::RightToLeft) {
+    return;
+  }
+  for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow()) {
+      continue;
+    }
+    child->move(window->width() - child->x() - child->width(), child->y());
+    // Frames hold controls of their own; other widgets place their parts.
+    if (qobject_cast<QGroupBox*>(child) != nullptr ||
+        child->metaObject() == &QWidget::staticMetaObject) {
+      placeForReading(child);
+    }
+  }
 }
 
 }  // namespace qorza

@@ -65,4 +65,9 @@ inline const QColor kDialogFace(192, 192, 192);
 // the group with the next Tab; the arrows still move within the group.
 void tabToCheckedOption(const QList<QRadioButton*>& group);
 
+// A dialog placed for right-to-left reading, turned for the reading of the
+// window's layout direction: in left to right, every control of window and
+// of its frames takes the mirror place within its parent.
+void placeForReading(QWidget* window);
+
 }  // namespace qorza

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's entry point: the Qt application in Arabic, right to left, and
+// The game's entry point: the Qt application in its language (Arabic, right
+// to left, unless English is asked for or chosen), and
 // the start-up from the splash window.
 #include <QApplication>
 #include <QIcon>
@@ -13,6 +14,7 @@
 #include "ui/game_lock.h"
 #include "ui/guarded_application.h"
 #include "ui/resources.h"
+#include "ui/settings_store.h"
 
 namespace {
 
@@ -48,13 +50,21 @@ int main(int argc, char** argv) {
   qorza::startStartupClock();
   qorza::GuardedApplication app(argc, argv);
   identifyApplication();
-  qorza::configureApplication(app);
+  bool badLanguage = false;
+  const auto asked = qorza::languageAsked(QCoreApplication::arguments(), &badLanguage);
+  if (badLanguage) {
+    std::fprintf(stderr, "qorza: --lang takes ar or en\n");
+    return 2;
+  }
+  // Arabic whatever the desktop's locale, unless asked for or chosen.
+  qorza::configureApplication(
+      app, asked.value_or(qorza::rememberedLanguage().value_or(qorza::Language::Arabic)));
   // One game at a time on the player's files; without a lock to take (a
   // folder that refuses writes) the game still plays.
   qorza::GameLock lock;
   switch (lock.take()) {
     case qorza::GameLock::State::HeldByAnother:
-      qorza::showEndingNotice(QString::fromUtf8(qorza::kAlreadyRunningNotice));
+      qorza::showEndingNotice(qorza::gameWords(qorza::kAlreadyRunningNotice));
       return 1;
     case qorza::GameLock::State::Held:
       qorza::clearTemporaryCopies();  // no other game is writing them
@@ -75,6 +85,6 @@ int main(int argc, char** argv) {
   } catch (...) {
     std::fprintf(stderr, "qorza: fault in the game\n");
   }
-  qorza::showEndingNotice(QString::fromUtf8(qorza::kFaultNotice));
+  qorza::showEndingNotice(qorza::gameWords(qorza::kFaultNotice));
   return 1;
 }

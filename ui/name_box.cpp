@@ -17,7 +17,7 @@ const QColor kRefusedText(192, 0, 0);
 NameBox::NameBox(const QString& text, QWidget* parent) : QLineEdit(parent) {
   setMaxLength(bounds::kMaxNameLength);
   setText(text);
-  setToolTip(QStringLiteral("الاسم حتى %1 حرف").arg(bounds::kMaxNameLength));
+  setToolTip(tr("الاسم حتى %1 حرف").arg(bounds::kMaxNameLength));
   connect(this, &QLineEdit::textChanged, this, [this] {
     if (marked_ && holdsName()) {
       setMarked(false);
@@ -46,7 +46,7 @@ void NameBox::setMarked(bool marked) {
     red.setColor(QPalette::Base, kRefusedBase);
     red.setColor(QPalette::PlaceholderText, kRefusedText);
     setPalette(red);
-    setPlaceholderText(QStringLiteral("اكتب اسمًا هنا"));
+    setPlaceholderText(tr("اكتب اسمًا هنا"));
   } else {
     setPalette(plain_);
     setPlaceholderText(QString());

@@ -11,6 +11,7 @@
 #include "game/bounds.h"
 #include "game/game_state.h"
 #include "ui/game_style.h"
+#include "ui/language.h"
 #include "ui/name_box.h"
 #include "ui/twips.h"
 
@@ -54,7 +55,7 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& text, QRe
 
 NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
     : QDialog(parent), game_(game), kept_(keepNewGameSettings(game)) {
-  setWindowTitle(QString(23, QLatin1Char(' ')) + QStringLiteral("لعبة Qorza"));
+  setWindowTitle(QString(23, QLatin1Char(' ')) + tr("لعبة Qorza"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setPalette(windowPalette(kDialogFace, Qt::black));
@@ -62,21 +63,21 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
   twips_ = DialogTwips::forFont(font());
   setFixedSize(twips_.rect(0, 0, 4005, 4065).size());
 
-  auto* label = new QLabel(QStringLiteral("الرجاء كتابة إسمك:"), this);
+  auto* label = new QLabel(tr("الرجاء كتابة إسمك:"), this);
   label->setObjectName(QStringLiteral("Label1"));
   label->setGeometry(twips_.rect(405, 90, 3255, 195));
   setTextColour(label, kBlue);
 
-  nameBox_ = new NameBox(QString::fromStdString(kDefaultPlayer1Name), this);
+  nameBox_ = new NameBox(shownName(kDefaultPlayer1Name), this);
   nameBox_->setObjectName(QStringLiteral("TXT_NAME_1"));
-  nameBox_->setAccessibleName(QStringLiteral("اسم اللاعب"));
+  nameBox_->setAccessibleName(tr("اسم اللاعب"));
   nameBox_->setGeometry(twips_.rect(180, 405, 3570, 330));
 
   buildVariantFrame();
   buildHandFrame();
   buildLevelFrame();
 
-  okButton_ = new QPushButton(QStringLiteral("&موافــق"), this);
+  okButton_ = new QPushButton(tr("&موافــق"), this);
   okButton_->setObjectName(QStringLiteral("CMD_OK"));
   okButton_->setGeometry(twips_.rect(180, 3525, 3570, 465));
   okButton_->setDefault(true);
@@ -89,16 +90,17 @@ NewGameDialog::NewGameDialog(Game& game, QWidget* parent)
   tabToCheckedOption({option4_, option5_});
   tabToCheckedOption({option1_, option3_});
   tabToCheckedOption({levels_[0], levels_[1], levels_[2], levels_[3]});
+  placeForReading(this);
   nameBox_->setFocus();
 }
 
 void NewGameDialog::buildVariantFrame() {
-  QWidget* frame2 = frame(this, "Frame2", QStringLiteral("نوع لعبة Qorza.........."),
+  QWidget* frame2 = frame(this, "Frame2", tr("نوع لعبة Qorza.........."),
                           twips_.rect(240, 840, 3570, 600), kDarkBlue);
-  option5_ = option(frame2, "Option5", QStringLiteral("Qorza حمصية"),
-                    twips_.rect(360, 270, 1230, 195), kDarkRed);
-  option4_ = option(frame2, "Option4", QStringLiteral("Qorza عادية"),
-                    twips_.rect(1935, 270, 1230, 195), kDarkRed);
+  option5_ =
+      option(frame2, "Option5", tr("Qorza حمصية"), twips_.rect(360, 270, 1230, 195), kDarkRed);
+  option4_ =
+      option(frame2, "Option4", tr("Qorza عادية"), twips_.rect(1935, 270, 1230, 195), kDarkRed);
   option4_->setChecked(true);
   // Homsi Qorza is played with four-card hands only.
   connect(option5_, &QRadioButton::toggled, this, [this](bool on) {
@@ -115,21 +117,19 @@ void NewGameDialog::buildVariantFrame() {
 }
 
 void NewGameDialog::buildHandFrame() {
-  QWidget* frame1 = frame(this, "Frame1", QStringLiteral(" طريقة توزيع الورق ............. "),
+  QWidget* frame1 = frame(this, "Frame1", tr(" طريقة توزيع الورق ............. "),
                           twips_.rect(180, 1455, 3570, 600), kDarkBlue);
-  option1_ = option(frame1, "Option1", QStringLiteral("ست أوراق"),
-                    twips_.rect(1935, 270, 1230, 195), kDarkRed);
-  option3_ = option(frame1, "Option3", QStringLiteral("أربع أوراق"),
-                    twips_.rect(360, 270, 1230, 195), kDarkRed);
+  option1_ = option(frame1, "Option1", tr("ست أوراق"), twips_.rect(1935, 270, 1230, 195), kDarkRed);
+  option3_ =
+      option(frame1, "Option3", tr("أربع أوراق"), twips_.rect(360, 270, 1230, 195), kDarkRed);
   option1_->setChecked(true);
 }
 
 void NewGameDialog::buildLevelFrame() {
-  QWidget* frame5 = frame(this, "Frame5", QStringLiteral(" مســتوى اللعــــب ..."),
+  QWidget* frame5 = frame(this, "Frame5", tr(" مســتوى اللعــــب ..."),
                           twips_.rect(225, 2085, 3510, 1320), kBlue);
-  const QString captions[4] = {
-      QStringLiteral("عــــادي. (للمبدئيـــــن)."), QStringLiteral("متوســط. (للمتقدميـــن)."),
-      QStringLiteral("جيـــــــد. (للمحترفيــن)."), QStringLiteral("خبيـــــر. (للخبـــــراء).")};
+  const QString captions[4] = {tr("عــــادي. (للمبدئيـــــن)."), tr("متوســط. (للمتقدميـــن)."),
+                               tr("جيـــــــد. (للمحترفيــن)."), tr("خبيـــــر. (للخبـــــراء).")};
   for (int i = 0; i < 4; ++i) {
     const QByteArray name = "Option2_" + QByteArray::number(i + 1);
     levels_[i] = option(frame5, name.constData(), captions[i],
@@ -158,14 +158,14 @@ void NewGameDialog::presetFromGame() {
   if (QRadioButton* level = levelOption(game_.SkillLevel)) {
     level->setChecked(true);
   }
-  nameBox_->setText(QString::fromStdString(game_.PlayerName(1)));
+  nameBox_->setText(shownName(game_.PlayerName(1)));
 }
 
 void NewGameDialog::ok() {
   NewGameChoice choice;
   choice.homsi = option5_->isChecked();
   choice.sixCards = option1_->isChecked();
-  choice.name = nameBox_->text().toStdString();
+  choice.name = typedName(nameBox_->text());
   if (applyNewGameOptions(game_, choice)) {
     accept();
   } else {

@@ -8,22 +8,25 @@
 
 #include "game/flow/play_record.h"
 #include "game/game_state.h"
+#include "ui/language.h"
 #include "ui/play_words.h"
 
 namespace qorza {
 
 namespace {
 
-QString historyCaption() { return QStringLiteral("لعبات هذه الجولة"); }
-QString noPlaysWords() { return QStringLiteral("لم تبدأ اللعبات في هذه الجولة بعد"); }
-QString closeCaption() { return QStringLiteral("إغلاق"); }
+QString historyCaption() { return gameWords(QT_TRANSLATE_NOOP("Qorza", "لعبات هذه الجولة")); }
+QString noPlaysWords() {
+  return gameWords(QT_TRANSLATE_NOOP("Qorza", "لم تبدأ اللعبات في هذه الجولة بعد"));
+}
+QString closeCaption() { return gameWords(QT_TRANSLATE_NOOP("Qorza", "إغلاق")); }
 
 }  // namespace
 
 PlayHistoryWindow::PlayHistoryWindow(const Game& game, const PlayLog& log, QWidget* parent)
     : QDialog(parent), game_(game), log_(log), list_(new QListWidget(this)) {
   setWindowTitle(historyCaption());
-  setLayoutDirection(Qt::RightToLeft);
+  setLayoutDirection(textDirection());
   list_->setAccessibleName(historyCaption());
   list_->setMinimumSize(360, 240);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -39,7 +42,7 @@ void PlayHistoryWindow::refresh() {
   list_->clear();
   const std::vector<PlayRecord> plays = log_.dealPlays(game_);
   for (auto it = plays.rbegin(); it != plays.rend(); ++it) {
-    const QString name = QString::fromStdString(game_.PlayerName(it->player));
+    const QString name = shownName(game_.PlayerName(it->player));
     auto* item = new QListWidgetItem(playWords(*it, name, CardWording::Signs), list_);
     item->setData(Qt::AccessibleTextRole, playWords(*it, name, CardWording::Words));
   }

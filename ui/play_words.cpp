@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/play_words.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "game/numbers.h"
 #include "ui/card_art.h"
+#include "ui/language.h"
 
 namespace qorza {
 
@@ -12,16 +14,21 @@ namespace {
 
 QString number(double value) { return QString::fromStdString(numeral(value)); }
 
+// A rank's short sign: a letter for an Ace and the figures.
+QString signWords(const char* arabic) {
+  return QCoreApplication::translate("qorza::RankSigns", arabic);
+}
+
 QString rankSign(int rank) {
   switch (rank) {
     case 1:
-      return QStringLiteral("آس");
+      return signWords(QT_TRANSLATE_NOOP("qorza::RankSigns", "آس"));
     case 11:
-      return QStringLiteral("شب");
+      return signWords(QT_TRANSLATE_NOOP("qorza::RankSigns", "شب"));
     case 12:
-      return QStringLiteral("بنت");
+      return signWords(QT_TRANSLATE_NOOP("qorza::RankSigns", "بنت"));
     case 13:
-      return QStringLiteral("شايب");
+      return signWords(QT_TRANSLATE_NOOP("qorza::RankSigns", "شايب"));
     default:
       return QString::number(rank);
   }
@@ -34,13 +41,19 @@ QString suitSign(Suit suit) {
 }
 
 // "took": the verb between the card and what it took.
-QString tookWord() { return QStringLiteral("أكل"); }
+QString tookWord() { return gameWords(QT_TRANSLATE_NOOP("Qorza", "أكل")); }
 // The card stayed on the table.
-QString stayedWords() { return QStringLiteral("على الأرض"); }
+QString stayedWords() { return gameWords(QT_TRANSLATE_NOOP("Qorza", "على الأرض")); }
 // "and" before each further card taken.
-QString andWord() { return QStringLiteral(" و"); }
-QString qorzaWords(const QString& worth) { return QStringLiteral("Qorza بقيمة %1").arg(worth); }
-QString pointsWords(const QString& points) { return QStringLiteral("نقاط +%1").arg(points); }
+QString andWord() { return gameWords(QT_TRANSLATE_NOOP("Qorza", " و")); }
+QString qorzaWords(const QString& worth) {
+  return gameWords(QT_TRANSLATE_NOOP("Qorza", "Qorza بقيمة %1")).arg(worth);
+}
+QString pointsWords(const QString& points) {
+  return gameWords(QT_TRANSLATE_NOOP("Qorza", "نقاط +%1")).arg(points);
+}
+// The comma between the parts of a play.
+QString commaWords() { return gameWords(QT_TRANSLATE_NOOP("Qorza", "، ")); }
 
 }  // namespace
 
@@ -48,8 +61,9 @@ QString cardWords(const CardFace& face, CardWording wording) {
   if (wording == CardWording::Words) {
     return cardName(facePicture(face));
   }
-  // Read from the right like the text around it: the rank, then the sign.
-  return QChar(0x2067) + rankSign(face.rank) + suitSign(face.suit) + QChar(0x2069);
+  // Read in the direction of the text around it: the rank, then the sign.
+  const QChar isolate = textDirection() == Qt::RightToLeft ? QChar(0x2067) : QChar(0x2066);
+  return isolate + rankSign(face.rank) + suitSign(face.suit) + QChar(0x2069);
 }
 
 QString playWords(const PlayRecord& play, const QString& playerName, CardWording wording) {
@@ -64,22 +78,22 @@ QString playWords(const PlayRecord& play, const QString& playerName, CardWording
     }
   }
   if (play.qorzaWorth != 0) {
-    text += QStringLiteral("، ") + qorzaWords(number(play.qorzaWorth));
+    text += commaWords() + qorzaWords(number(play.qorzaWorth));
   }
   if (play.points != 0) {
-    text += QStringLiteral("، ") + pointsWords(number(play.points));
+    text += commaWords() + pointsWords(number(play.points));
   }
   return text;
 }
 
 QString scoreWords(const QString& name1, double score1, const QString& name2, double score2,
                    double target) {
-  return QStringLiteral("%1 %2 : %3 %4 - الهدف %5")
+  return gameWords(QT_TRANSLATE_NOOP("Qorza", "%1 %2 : %3 %4 - الهدف %5"))
       .arg(name1, number(score1), number(score2), name2, number(target));
 }
 
 QString noPlayYetWords(const QString& playerName) {
-  return playerName + QStringLiteral(": لم يلعب بعد");
+  return gameWords(QT_TRANSLATE_NOOP("Qorza", "%1: لم يلعب بعد")).arg(playerName);
 }
 
 }  // namespace qorza

@@ -11,6 +11,7 @@
 #include "game/game_state.h"
 #include "ui/fonts.h"
 #include "ui/game_style.h"
+#include "ui/language.h"
 #include "ui/score_breakdown_text.h"
 #include "ui/twips.h"
 
@@ -27,7 +28,6 @@ const QColor kOutsideCells(192, 192, 192);
 const QColor kWinnerYellow(255, 255, 0);
 const QColor kVerdictRed(255, 0, 0);
 
-const QString kCaption = QString(32, QChar(' ')) + QStringLiteral("النتائج");
 const int kColumnWidths[3] = {dialogPixels(400), dialogPixels(1750), dialogPixels(1750)};
 constexpr int kRowHeight = 16;     // the grid's own row height, 240 twips
 constexpr int kHeadingMargin = 6;  // a heading's border line and room beside its text
@@ -41,10 +41,10 @@ ResultsWindow::ResultsWindow(QWidget* parent)
     : QDialog(parent),
       grid_(new QTableWidget(this)),
       verdict_(new QLabel(this)),
-      ok_(new QPushButton(QStringLiteral("موافـــــــــــــق"), this)) {
-  setWindowTitle(kCaption);
-  grid_->setAccessibleName(QStringLiteral("النتائج جولة بجولة"));
-  setLayoutDirection(Qt::RightToLeft);
+      ok_(new QPushButton(tr("موافـــــــــــــق"), this)) {
+  setWindowTitle(QString(32, QChar(' ')) + tr("النتائج"));
+  grid_->setAccessibleName(tr("النتائج جولة بجولة"));
+  setLayoutDirection(textDirection());
   setFont(designFont("MS Sans Serif", 8.25));
   setFixedSize(dialogPixels(4500), dialogPixels(4920));
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -64,6 +64,7 @@ ResultsWindow::ResultsWindow(QWidget* parent)
   ok_->setGeometry(dialogPixels(810), dialogPixels(4320), dialogPixels(2715), dialogPixels(510));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  placeForReading(this);
 }
 
 void ResultsWindow::buildGrid() {
@@ -111,8 +112,7 @@ void ResultsWindow::fillGrid(const ResultsWindowModel& model) {
   // in the heading's tooltip.
   const QFontMetrics metrics(grid_->horizontalHeader()->font());
   for (int k = 0; k < 3; ++k) {
-    const QString heading =
-        model.Grid1.empty() ? QString() : QString::fromStdString(model.Grid1[0][k].Text);
+    const QString heading = model.Grid1.empty() ? QString() : shownName(model.Grid1[0][k].Text);
     const QString shown =
         metrics.elidedText(heading, Qt::ElideRight, kColumnWidths[k] - kHeadingMargin);
     grid_->horizontalHeaderItem(k)->setText(shown);
@@ -141,9 +141,9 @@ void ResultsWindow::fillGrid(const ResultsWindowModel& model) {
 }
 
 void ResultsWindow::placeVerdict(const ResultsWindowModel& model) {
-  const QString text = QString::fromStdString(model.Label1Caption);
+  const QString text = verdictText(model.verdict);
   verdict_->setText(text);
-  // Wide enough for the whole Arabic line, still centred where designed.
+  // Wide enough for the whole line, still centred where designed.
   const QFontMetrics metrics(verdict_->font());
   const int w = std::min(width(), std::max(dialogPixels(630), metrics.horizontalAdvance(text) + 8));
   const int x = std::clamp(kVerdictCentre.x() - w / 2, 0, width() - w);
@@ -152,7 +152,7 @@ void ResultsWindow::placeVerdict(const ResultsWindowModel& model) {
   const int bottom = ok_->geometry().top();
   const int h = std::min(std::max(dialogPixels(240), metrics.height()), bottom - top);
   const int y = std::clamp(kVerdictCentre.y() - h / 2, top, bottom - h);
-  verdict_->setGeometry(x, y, w, h);
+  verdict_->setGeometry(layoutDirection() == Qt::RightToLeft ? x : width() - x - w, y, w, h);
   verdict_->setVisible(model.Label1Visible);
 }
 

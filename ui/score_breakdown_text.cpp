@@ -3,6 +3,7 @@
 
 #include "game/numbers.h"
 #include "game/results_model.h"
+#include "ui/language.h"
 
 namespace qorza {
 
@@ -20,19 +21,20 @@ QString term(double value) {
 
 QString scorePartText(const QString& name, const DealScorePart& part) {
   QString text = name + QStringLiteral(": Qorza ") + number(part.qorzaWorth) +
-                 QStringLiteral(" + النقاط ") + number(part.cardPoints);
+                 QStringLiteral(" + ") + gameWords(QT_TRANSLATE_NOOP("Qorza", "النقاط")) + u' ' +
+                 number(part.cardPoints);
   if (part.cardBonus != 0) {
-    text += term(part.cardBonus) + QStringLiteral(" لأكثر الأوراق");
+    text += term(part.cardBonus) + u' ' + gameWords(QT_TRANSLATE_NOOP("Qorza", "لأكثر الأوراق"));
   }
   if (part.rounding != 0) {
-    text += term(part.rounding) + QStringLiteral(" تقريب النصف");
+    text += term(part.rounding) + u' ' + gameWords(QT_TRANSLATE_NOOP("Qorza", "تقريب النصف"));
   }
   return text + QStringLiteral(" = ") + number(part.total());
 }
 
 QString breakdownText(const DealBreakdown& breakdown, const QString& name1, const QString& name2) {
-  return QStringLiteral("الجولة ") + QString::number(breakdown.deal) + u'\n' +
-         scorePartText(name1, breakdown.players[0]) + u'\n' +
+  return gameWords(QT_TRANSLATE_NOOP("Qorza", "الجولة")) + u' ' + QString::number(breakdown.deal) +
+         u'\n' + scorePartText(name1, breakdown.players[0]) + u'\n' +
          scorePartText(name2, breakdown.players[1]);
 }
 

@@ -93,7 +93,9 @@ std::optional<RememberedSettings> readAll(const QSettings& s) {
                   readNumber(s, "game/handSize", {1, 6}, &r.handSize) && isHandSize(r.handSize) &&
                   readNumber(s, "table/delayMs", bounds::kDelayMs, &r.delayMs) &&
                   readFlag(s, "table/sound", &r.soundOn) && readText(s, "table/back", &r.back) &&
-                  isBack(r.back) && readText(s, "game/target", &r.target) && isTarget(r.target);
+                  isBack(r.back) && readText(s, "game/target", &r.target) && isTarget(r.target) &&
+                  readText(s, "interface/language", &r.language) &&
+                  (r.language.isEmpty() || languageOfCode(r.language));
   if (!ok) {
     return std::nullopt;
   }
@@ -108,6 +110,15 @@ std::optional<RememberedSettings> readAll(const QSettings& s) {
 }  // namespace
 
 QString settingsFilePath() { return settingsPath(); }
+
+std::optional<Language> rememberedLanguage() {
+  const QString path = settingsFilePath();
+  if (!isPlainFile(path)) {
+    return std::nullopt;
+  }
+  const QSettings s(path, QSettings::IniFormat);
+  return languageOfCode(s.value(QStringLiteral("interface/language")).toString());
+}
 
 FileState loadSettings(RememberedSettings* settings) {
   *settings = {};
@@ -146,6 +157,7 @@ QList<std::pair<QString, QVariant>> settingsValues(const RememberedSettings& r) 
       {QStringLiteral("table/sound"), r.soundOn},
       {QStringLiteral("table/back"), r.back},
       {QStringLiteral("window/geometry"), r.geometry},
+      {QStringLiteral("interface/language"), r.language},
   };
 }
 
@@ -212,6 +224,9 @@ RememberedSettings settingsOf(const Game& game) {
   if (!isBack(r.back)) {
     r.back.clear();
   }
+  if (const auto language = chosenLanguage()) {
+    r.language = codeOfLanguage(*language);
+  }
   const QString target = QString::fromStdString(game.winningPointsText);
   if (isTarget(target)) {
     r.target = target;
@@ -233,6 +248,9 @@ void applySettings(Game& game, const RememberedSettings& r) {
   game.winningPointsText = std::to_string(*winningPointsOf(r.target.toStdU16String()));
   if (!r.back.isEmpty()) {
     game.chosenBack = r.back.toStdString();
+  }
+  if (!r.language.isEmpty()) {
+    setChosenLanguage(languageOfCode(r.language));
   }
 }
 

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings the game remembers between runs (names, level, hand size,
-// card back, speed, sound, winning points, the table window's place), kept
+// card back, speed, sound, winning points, the table window's place, the
+// language), kept
 // with QSettings in the XDG config folder ("qorza/qorza.conf").
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
+#include "ui/language.h"
 #include "ui/statistics_file.h"
 
 namespace qorza {
@@ -25,7 +29,12 @@ struct RememberedSettings {
   QString back;  // the confirmed back ("back-1" .. "back-8"), empty for none
   QString target = QStringLiteral("101");
   QByteArray geometry;  // QWidget::saveGeometry of the table window
+  QString language;     // "ar" or "en" as the player chose; empty for none
 };
+
+// The language the settings file remembers, read without touching a
+// damaged file (it is looked at before the game holds its lock).
+std::optional<Language> rememberedLanguage();
 
 // The settings file's path.
 QString settingsFilePath();

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "ui/game_style.h"
+#include "ui/language.h"
 #include "ui/twips.h"
 
 namespace qorza {
@@ -42,17 +43,77 @@ const QColor kWhite(255, 255, 255);
 // The title, the year and the credits: the right block names the project,
 // the left its makers; the small lines say what kind of program it is.
 const Caption kCaptions[] = {
-    {1, "لعبة Qorza", {2475, 135, 1530, 615}, kGreen, "Times New Roman", 21.75, true},
-    {2, "إنتاج سنة   1999", {2565, 720, 1380, 240}, kYellow, "System", 9.75, true},
-    {0, "برمجة وَ تقديم", {2835, 4320, 1215, 270}, kRed, "MS Serif", 13.5, false},
-    {3, "تصميم", {990, 4365, 1500, 480}, kYellow, "MS Serif", 24, false},
-    {4, "تطوير", {4590, 4365, 1500, 480}, kYellow, "MS Serif", 24, false},
+    {1,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "لعبة Qorza"),
+     {2475, 135, 1530, 615},
+     kGreen,
+     "Times New Roman",
+     21.75,
+     true},
+    {2,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "إنتاج سنة   1999"),
+     {2565, 720, 1380, 240},
+     kYellow,
+     "System",
+     9.75,
+     true},
+    {0,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "برمجة وَ تقديم"),
+     {2835, 4320, 1215, 270},
+     kRed,
+     "MS Serif",
+     13.5,
+     false},
+    {3,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "تصميم"),
+     {990, 4365, 1500, 480},
+     kYellow,
+     "MS Serif",
+     24,
+     false},
+    {4,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "تطوير"),
+     {4590, 4365, 1500, 480},
+     kYellow,
+     "MS Serif",
+     24,
+     false},
     {5, "&", {3060, 4770, 435, 525}, kRed, "MS Serif", 24, false},
-    {6, "فريق Qorza", {495, 4860, 2400, 420}, kCyan, "MS Serif", 18, false},
-    {7, "مشروع Qorza", {3870, 4860, 2400, 420}, kCyan, "MS Serif", 18, false},
-    {8, "برنامج حر", {1215, 5310, 1500, 210}, kWhite, "MS Serif", 8.25, false},
-    {9, "رخصة GPL", {4605, 5310, 1500, 210}, kWhite, "MS Serif", 8.25, false},
-    {10, "الإصدار 1.0", {2880, 5280, 900, 210}, kWhite, "MS Serif", 8.25, false},
+    {6,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "فريق Qorza"),
+     {495, 4860, 2400, 420},
+     kCyan,
+     "MS Serif",
+     18,
+     false},
+    {7,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "مشروع Qorza"),
+     {3870, 4860, 2400, 420},
+     kCyan,
+     "MS Serif",
+     18,
+     false},
+    {8,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "برنامج حر"),
+     {1215, 5310, 1500, 210},
+     kWhite,
+     "MS Serif",
+     8.25,
+     false},
+    {9,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "رخصة GPL"),
+     {4605, 5310, 1500, 210},
+     kWhite,
+     "MS Serif",
+     8.25,
+     false},
+    {10,
+     QT_TRANSLATE_NOOP("qorza::SplashWindow", "الإصدار 1.0"),
+     {2880, 5280, 900, 210},
+     kWhite,
+     "MS Serif",
+     8.25,
+     false},
 };
 
 // A design family that is not installed is asked for by the fonts that
@@ -102,7 +163,7 @@ SplashWindow::SplashWindow(std::function<void()> handOff, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), handOff_(std::move(handOff)) {
   setObjectName(QStringLiteral("frm_Welcome"));
   setWindowTitle(QStringLiteral("<<<Welcome>>>"));
-  setLayoutDirection(Qt::RightToLeft);
+  setLayoutDirection(textDirection());
   setFixedSize(dialogRect(0, 0, 6570, 5640).size());
   const QPalette blue = windowPalette(QColor(0, 0, 255), Qt::white);
   setPalette(blue);
@@ -135,7 +196,7 @@ SplashWindow::SplashWindow(std::function<void()> handOff, QWidget* parent)
 // its ink, not of the font's line.
 void SplashWindow::buildLabels() {
   for (const Caption& c : kCaptions) {
-    auto* label = new QLabel(QString::fromUtf8(c.text), this);
+    auto* label = new QLabel(tr(c.text), this);
     label->setObjectName(QStringLiteral("Label1_%1").arg(c.index));
     const QFont font = captionFont(c);
     label->setFont(font);

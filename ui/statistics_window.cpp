@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "ui/game_style.h"
+#include "ui/language.h"
 
 namespace qorza {
 
@@ -27,19 +28,29 @@ struct VariantChoice {
 };
 
 constexpr VariantChoice kVariants[] = {
-    {52, 6, "Qorza عادية - ست أوراق"},
-    {52, 4, "Qorza عادية - أربع أوراق"},
-    {44, 4, "Qorza حمصية - أربع أوراق"},
+    {52, 6, QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "Qorza عادية - ست أوراق")},
+    {52, 4, QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "Qorza عادية - أربع أوراق")},
+    {44, 4, QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "Qorza حمصية - أربع أوراق")},
 };
 
-const char* const kLevelCaptions[4] = {"عادي", "متوسط", "جيد", "خبير"};
+const char* const kLevelCaptions[4] = {QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "عادي"),
+                                       QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "متوسط"),
+                                       QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "جيد"),
+                                       QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "خبير")};
 constexpr int kLevelCount = 4;
 constexpr int kLevelColumnWidth = 68;
 
 const char* const kFigureCaptions[] = {
-    "المباريات الملعوبة",  "المباريات الرابحة", "المباريات الخاسرة", "الجولات الملعوبة",
-    "معدل نقاط الجولة",    "أفضل نقاط جولة",    "عدد مرات Qorza",    "أطول سلسلة فوز",
-    "التلميحات المستعملة", "مرات التراجع",
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "المباريات الملعوبة"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "المباريات الرابحة"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "المباريات الخاسرة"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "الجولات الملعوبة"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "معدل نقاط الجولة"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "أفضل نقاط جولة"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "عدد مرات Qorza"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "أطول سلسلة فوز"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "التلميحات المستعملة"),
+    QT_TRANSLATE_NOOP("qorza::StatisticsWindow", "مرات التراجع"),
 };
 constexpr int kFigureCount = 10;
 constexpr int kRowHeight = 22;
@@ -82,11 +93,11 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
       resetStatistics_(std::move(reset)),
       variant_(new QComboBox(this)),
       grid_(new QTableWidget(this)),
-      reset_(new QPushButton(QStringLiteral("تصفير الإحصاءات"), this)),
-      ok_(new QPushButton(QStringLiteral("موافـــــــــــــق"), this)) {
-  setWindowTitle(QString(24, QChar(' ')) + QStringLiteral("الإحصاءات"));
-  grid_->setAccessibleName(QStringLiteral("الإحصاءات حسب المستوى"));
-  setLayoutDirection(Qt::RightToLeft);
+      reset_(new QPushButton(tr("تصفير الإحصاءات"), this)),
+      ok_(new QPushButton(tr("موافـــــــــــــق"), this)) {
+  setWindowTitle(QString(24, QChar(' ')) + tr("الإحصاءات"));
+  grid_->setAccessibleName(tr("الإحصاءات حسب المستوى"));
+  setLayoutDirection(textDirection());
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSizeF(8.25);
   setFont(font);
@@ -95,12 +106,12 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
   setPalette(windowPalette(kWindowGrey, Qt::black));
   setAutoFillBackground(true);
 
-  auto* caption = new QLabel(QStringLiteral("نوع اللعبة:"), this);
+  auto* caption = new QLabel(tr("نوع اللعبة:"), this);
   caption->setGeometry(300, 12, 108, 22);
   variant_->setObjectName(QStringLiteral("Variant"));
   variant_->setGeometry(130, 12, 165, 22);
   for (const VariantChoice& v : kVariants) {
-    variant_->addItem(QString::fromUtf8(v.caption));
+    variant_->addItem(tr(v.caption));
   }
   connect(variant_, &QComboBox::currentIndexChanged, this, [this] { fill(); });
   buildGrid();
@@ -112,6 +123,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& statistics, std::function<v
   ok_->setGeometry(12, kButtonsTop, 176, 30);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  placeForReading(this);
   fill();
   ok_->setFocus();  // the window opens on OK, its focus mark in view
 }
@@ -144,13 +156,14 @@ void StatisticsWindow::buildGrid() {
   grid_->verticalHeader()->setFixedWidth(120);
   grid_->horizontalHeader()->setFixedHeight(kRowHeight);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  grid_->verticalHeader()->setDefaultAlignment(Qt::AlignVCenter | Qt::AlignRight);
+  grid_->verticalHeader()->setDefaultAlignment(
+      Qt::AlignVCenter | (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft));
   for (int c = 0; c < kLevelCount; ++c) {
-    grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(kLevelCaptions[c])));
+    grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(tr(kLevelCaptions[c])));
     grid_->setColumnWidth(c, kLevelColumnWidth);
   }
   for (int r = 0; r < kFigureCount; ++r) {
-    grid_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::fromUtf8(kFigureCaptions[r])));
+    grid_->setVerticalHeaderItem(r, new QTableWidgetItem(tr(kFigureCaptions[r])));
   }
 }
 
@@ -179,10 +192,9 @@ void StatisticsWindow::showVariant(const VariantKey& key) {
 }
 
 bool StatisticsWindow::confirmReset() {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("الإحصاءات"),
-                  QStringLiteral("هل تريد بالتأكيد مسح كل الإحصاءات؟"),
+  QMessageBox box(QMessageBox::NoIcon, tr("الإحصاءات"), tr("هل تريد بالتأكيد مسح كل الإحصاءات؟"),
                   QMessageBox::Yes | QMessageBox::No, this);
-  box.setLayoutDirection(Qt::RightToLeft);
+  box.setLayoutDirection(textDirection());
   box.setPalette(windowPalette(kWindowGrey, Qt::black));
   box.setDefaultButton(QMessageBox::No);
   const bool yes = box.exec() == QMessageBox::Yes;

@@ -7,15 +7,16 @@
 #include "game/flow/play_record.h"
 #include "game/game_state.h"
 #include "scoring/deal_scoring.h"
+#include "ui/language.h"
 #include "ui/play_words.h"
 
 namespace qorza {
 
 namespace {
 
-QString statusLineName() { return QStringLiteral("آخر لعبة"); }
-QString scoreName() { return QStringLiteral("النتيجة"); }
-QString historyTip() { return QStringLiteral("انقر لعرض لعبات هذه الجولة"); }
+QString statusLineName() { return gameWords(QT_TRANSLATE_NOOP("Qorza", "آخر لعبة")); }
+QString scoreName() { return gameWords(QT_TRANSLATE_NOOP("Qorza", "النتيجة")); }
+QString historyTip() { return gameWords(QT_TRANSLATE_NOOP("Qorza", "انقر لعرض لعبات هذه الجولة")); }
 
 // The widest a name is shown on the line, in pixels.
 constexpr int kNameRoom = 120;
@@ -30,7 +31,7 @@ StatusLine::StatusLine(const Game& game, const PlayLog& log, QWidget* parent)
       score_(new QLabel(this)) {
   setObjectName(QStringLiteral("statusLine"));
   setSizeGripEnabled(false);
-  setLayoutDirection(Qt::RightToLeft);
+  setLayoutDirection(textDirection());
   setAccessibleName(statusLineName());
   plays_->setObjectName(QStringLiteral("lastPlays"));
   score_->setObjectName(QStringLiteral("matchScore"));
@@ -58,7 +59,7 @@ void StatusLine::setWords(QLabel* label, const QString& shown, const QString& sp
 }
 
 QString StatusLine::shownName(int player) const {
-  return fontMetrics().elidedText(QString::fromStdString(game_.PlayerName(player)), Qt::ElideRight,
+  return fontMetrics().elidedText(qorza::shownName(game_.PlayerName(player)), Qt::ElideRight,
                                   kNameRoom);
 }
 
@@ -81,7 +82,7 @@ void StatusLine::refresh() {
   playLines_.clear();
   QStringList spoken;
   for (int p = 1; p <= 2; ++p) {
-    const QString name = QString::fromStdString(game_.PlayerName(p));
+    const QString name = qorza::shownName(game_.PlayerName(p));
     if (const auto& play = log_.lastPlay(p)) {
       playLines_ << playWords(*play, shownName(p), CardWording::Signs);
       spoken << playWords(*play, name, CardWording::Words);
@@ -95,8 +96,8 @@ void StatusLine::refresh() {
   const double target = matchTarget(game_);
   setWords(score_,
            scoreWords(shownName(1), game_.ScoreTable(1), shownName(2), game_.ScoreTable(2), target),
-           scoreWords(QString::fromStdString(game_.PlayerName(1)), game_.ScoreTable(1),
-                      QString::fromStdString(game_.PlayerName(2)), game_.ScoreTable(2), target));
+           scoreWords(qorza::shownName(game_.PlayerName(1)), game_.ScoreTable(1),
+                      qorza::shownName(game_.PlayerName(2)), game_.ScoreTable(2), target));
 }
 
 void StatusLine::mouseReleaseEvent(QMouseEvent* event) {

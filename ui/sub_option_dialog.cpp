@@ -23,6 +23,7 @@
 #include "ui/back_picture.h"
 #include "ui/choice_accessibility.h"
 #include "ui/game_style.h"
+#include "ui/language.h"
 #include "ui/name_box.h"
 #include "ui/twips.h"
 
@@ -31,7 +32,9 @@ namespace qorza {
 namespace {
 
 // A card back among the eight, for screen readers: its place in the frame.
-QString backChoiceName(int place) { return QStringLiteral("ظهر الورق %1").arg(place); }
+QString backChoiceName(int place) {
+  return QCoreApplication::translate("qorza::SubOptionDialog", "ظهر الورق %1").arg(place);
+}
 
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
@@ -108,8 +111,8 @@ QLabel* label(QWidget* parent, const QString& text, QRect where) {
 
 SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   setObjectName(QStringLiteral("frm_sub_option"));
-  setWindowTitle(QStringLiteral("خيارات .... "));
-  setLayoutDirection(Qt::RightToLeft);
+  setWindowTitle(tr("خيارات .... "));
+  setLayoutDirection(textDirection());
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setPalette(windowPalette(kDialogFace, Qt::black));
   setAutoFillBackground(true);
@@ -122,7 +125,7 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
   buildLevelFrame();
   buildTargetFrame();
 
-  auto* ok = new QPushButton(QStringLiteral("&موافــق"), this);
+  auto* ok = new QPushButton(tr("&موافــق"), this);
   ok->setObjectName(QStringLiteral("CMD_OK"));
   ok->setGeometry(twips_.rect(120, 4680, 1995, 510));
   ok->setDefault(true);
@@ -130,6 +133,7 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
 
   // The window's load: the preview from the confirmed back, the speed from
   // the game's delay.
+  placeForReading(this);
   subOptionLoad(game_, form_);
   showPreview();
   HS_SPEED_->setValue(form_.HS_SPEED);
@@ -137,12 +141,12 @@ SubOptionDialog::SubOptionDialog(Game& game, QWidget* parent) : QDialog(parent),
 }
 
 void SubOptionDialog::buildBackFrame() {
-  QGroupBox* box = frame(this, "Frame1", QStringLiteral(" مجموعة ورق اللعب ... "),
-                         twips_.rect(495, 15, 6180, 2895));
+  QGroupBox* box =
+      frame(this, "Frame1", tr(" مجموعة ورق اللعب ... "), twips_.rect(495, 15, 6180, 2895));
   STANSARD_ = new QLabel(box);
   STANSARD_->setObjectName(QStringLiteral("STANSARD"));
   STANSARD_->setGeometry(twips_.rect(45, 450, 1335, 1950));
-  label(box, QStringLiteral("شكل خلفية الورق"), twips_.rect(135, 2520, 1185, 195))
+  label(box, tr("شكل خلفية الورق"), twips_.rect(135, 2520, 1185, 195))
       ->setObjectName(QStringLiteral("Label2"));
 
   struct Place {
@@ -168,12 +172,12 @@ void SubOptionDialog::buildBackFrame() {
 
 void SubOptionDialog::buildSpeedFrame() {
   QGroupBox* box =
-      frame(this, "Frame3", QStringLiteral(" سرعة اللعب ... "), twips_.rect(135, 3120, 3525, 1095));
+      frame(this, "Frame3", tr(" سرعة اللعب ... "), twips_.rect(135, 3120, 3525, 1095));
   HS_SPEED_ = new SpeedBar(Qt::Horizontal, box);
   HS_SPEED_->setObjectName(QStringLiteral("HS_SPEED"));
-  HS_SPEED_->setAccessibleName(QStringLiteral("سرعة اللعب"));
+  HS_SPEED_->setAccessibleName(tr("سرعة اللعب"));
   HS_SPEED_->setGeometry(twips_.rect(225, 315, 3030, 240));
-  HS_SPEED_->setLayoutDirection(Qt::RightToLeft);  // fast at the right end
+  HS_SPEED_->setLayoutDirection(textDirection());  // fast at the reading start
   setTextColour(HS_SPEED_, Qt::black);             // arrows in black, not the caption's blue
   HS_SPEED_->setFocusPolicy(Qt::StrongFocus);      // arrows and PageUp/PageDown move it
   HS_SPEED_->setRange(bounds::kDelayMs.lo, bounds::kDelayMs.hi);
@@ -186,14 +190,13 @@ void SubOptionDialog::buildSpeedFrame() {
   });
 
   const char* scaleNames[] = {"Label3_0", "Label3_1", "Label3_2"};
-  const QString scale[] = {QStringLiteral("سريع"), QStringLiteral("بطيىء"),
-                           QStringLiteral("متوسط")};
+  const QString scale[] = {tr("سريع"), tr("بطيىء"), tr("متوسط")};
   const int scaleLeft[] = {2925, 90, 1455};
   for (int i = 0; i < 3; ++i) {
     label(box, scale[i], twips_.rect(scaleLeft[i], 585, 500, 195))->setObjectName(scaleNames[i]);
   }
-  secondsCaption_ = label(box, QStringLiteral("مقدار السرعة:               ثانية"),
-                          twips_.rect(540, 810, 1905, 195));
+  secondsCaption_ =
+      label(box, tr("مقدار السرعة:               ثانية"), twips_.rect(540, 810, 1905, 195));
   secondsCaption_->setObjectName(QStringLiteral("Label3_3"));
   LBL_TIME_ = label(box, QStringLiteral("0"), twips_.rect(1185, 810, 90, 195));
   LBL_TIME_->setObjectName(QStringLiteral("LBL_TIME"));
@@ -201,30 +204,28 @@ void SubOptionDialog::buildSpeedFrame() {
 }
 
 void SubOptionDialog::buildNamesFrame() {
-  QGroupBox* box = frame(this, "Frame2", QStringLiteral(" أسماء اللاعبين ... "),
-                         twips_.rect(3870, 3127, 3525, 1095));
-  label(box, QStringLiteral("اللاعب الأول:"), twips_.rect(2550, 270, 900, 285))
+  QGroupBox* box =
+      frame(this, "Frame2", tr(" أسماء اللاعبين ... "), twips_.rect(3870, 3127, 3525, 1095));
+  label(box, tr("اللاعب الأول:"), twips_.rect(2550, 270, 900, 285))
       ->setObjectName(QStringLiteral("Label1_0"));
-  label(box, QStringLiteral("اللاعب الثاني :"), twips_.rect(2430, 630, 1020, 285))
+  label(box, tr("اللاعب الثاني :"), twips_.rect(2430, 630, 1020, 285))
       ->setObjectName(QStringLiteral("Label1_1"));
   for (int i = 1; i <= 2; ++i) {
-    auto* edit = new NameBox(QString::fromStdString(form_.TXT_NAME(i)), box);
+    auto* edit = new NameBox(shownName(form_.TXT_NAME(i)), box);
     edit->setObjectName(QStringLiteral("TXT_NAME_%1").arg(i));
-    edit->setAccessibleName(i == 1 ? QStringLiteral("اسم اللاعب الأول")
-                                   : QStringLiteral("اسم اللاعب الثاني"));
+    edit->setAccessibleName(i == 1 ? tr("اسم اللاعب الأول") : tr("اسم اللاعب الثاني"));
     edit->setGeometry(twips_.rect(270, i == 1 ? 270 : 630, 1860, 285));
     connect(edit, &QLineEdit::textChanged, this,
-            [this, i](const QString& text) { form_.TXT_NAME(i) = text.toStdString(); });
+            [this, i](const QString& text) { form_.TXT_NAME(i) = typedName(text); });
     TXT_NAME_(i) = edit;
   }
 }
 
 void SubOptionDialog::buildLevelFrame() {
-  QGroupBox* box = frame(this, "Frame5", QStringLiteral(" مســتوى اللعــــب ..."),
-                         twips_.rect(3870, 4320, 3525, 1320));
-  const QString captions[] = {
-      QStringLiteral("عــــادي. (للمبدئيـــــن)."), QStringLiteral("متوســط. (للمتقدميـــن)."),
-      QStringLiteral("جيـــــــد. (للمحترفيــن)."), QStringLiteral("خبيـــــر. (للخبـــــراء).")};
+  QGroupBox* box =
+      frame(this, "Frame5", tr(" مســتوى اللعــــب ..."), twips_.rect(3870, 4320, 3525, 1320));
+  const QString captions[] = {tr("عــــادي. (للمبدئيـــــن)."), tr("متوســط. (للمتقدميـــن)."),
+                              tr("جيـــــــد. (للمحترفيــن)."), tr("خبيـــــر. (للخبـــــراء).")};
   for (int level = bounds::kLevel.lo; level <= bounds::kLevel.hi; ++level) {
     auto* option = new QRadioButton(captions[level - 1], box);
     option->setObjectName(QStringLiteral("Option1_%1").arg(level));
@@ -239,14 +240,13 @@ void SubOptionDialog::buildLevelFrame() {
 }
 
 void SubOptionDialog::buildTargetFrame() {
-  QGroupBox* box =
-      frame(this, "Frame4", QStringLiteral("نقاط الربح"), twips_.rect(2280, 4320, 1485, 1050));
+  QGroupBox* box = frame(this, "Frame4", tr("نقاط الربح"), twips_.rect(2280, 4320, 1485, 1050));
   Combo1_ = new QComboBox(box);
   Combo1_->setObjectName(QStringLiteral("Combo1"));
   Combo1_->setGeometry(twips_.rect(2520 - 2280, 4800 - 4320, 975, 315));
   Combo1_->setEditable(true);
-  Combo1_->setAccessibleName(QStringLiteral("نقاط الربح"));
-  Combo1_->lineEdit()->setAccessibleName(QStringLiteral("نقاط الربح"));
+  Combo1_->setAccessibleName(tr("نقاط الربح"));
+  Combo1_->lineEdit()->setAccessibleName(tr("نقاط الربح"));
   Combo1_->setInsertPolicy(QComboBox::NoInsert);
   for (const char* points : {"51", "101", "201", "301", "401", "501", "601"}) {
     Combo1_->addItem(QString::fromLatin1(points));
@@ -278,15 +278,18 @@ void SubOptionDialog::buildTargetFrame() {
 void SubOptionDialog::showSeconds() {
   LBL_TIME_->setText(QString::fromStdString(form_.LBL_TIME));
   LBL_TIME_->resize(LBL_TIME_->sizeHint().width(), LBL_TIME_->height());
-  // The caption reads from the right: its first words, the gap, "ثانية".
+  // The caption reads from its start: its first words, the gap, the unit.
   const QString caption = secondsCaption_->text();
   const qsizetype gapStart = caption.indexOf(QStringLiteral("  "));
   const QFontMetrics fm = secondsCaption_->fontMetrics();
-  const int gapRight =
-      secondsCaption_->geometry().right() + 1 - fm.horizontalAdvance(caption.left(gapStart));
+  const int firstWords = fm.horizontalAdvance(caption.left(gapStart));
   const int gapWidth = fm.horizontalAdvance(caption.mid(gapStart)) -
                        fm.horizontalAdvance(caption.mid(gapStart).trimmed());
-  LBL_TIME_->move(gapRight - gapWidth / 2 - LBL_TIME_->width() / 2, LBL_TIME_->y());
+  const QRect at = secondsCaption_->geometry();
+  const int gapCentre = layoutDirection() == Qt::RightToLeft
+                            ? at.right() + 1 - firstWords - gapWidth / 2
+                            : at.left() + firstWords + gapWidth / 2;
+  LBL_TIME_->move(gapCentre - LBL_TIME_->width() / 2, LBL_TIME_->y());
 }
 
 // The preview shows the back last chosen; Tab reaches the backs on it.
@@ -302,7 +305,7 @@ void SubOptionDialog::showPreview() {
 void SubOptionDialog::openModal() {
   mnu_sub_option_Click(game_, form_);
   for (int i = 1; i <= 2; ++i) {
-    TXT_NAME_(i)->setText(QString::fromStdString(form_.TXT_NAME(i)));
+    TXT_NAME_(i)->setText(shownName(form_.TXT_NAME(i)));
   }
   if (bounds::kLevel.holds(game_.SkillLevel)) {
     Option1_(game_.SkillLevel)->setChecked(true);

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "game/game_state.h"
+#include "ui/language.h"
 #include "ui/table_view.h"
 
 namespace qorza {
@@ -17,8 +18,8 @@ namespace {
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 // A caption as words: without its dots and stretching strokes.
-QString spokenCaption(const std::string& caption) {
-  QString text = fromStd(caption);
+QString spokenCaption(const QString& caption) {
+  QString text = caption;
   text.remove(QLatin1Char('.')).remove(QChar(0x0640));
   return text.simplified();
 }
@@ -133,7 +134,7 @@ class TableItemAccessible : public QAccessibleInterface,
 class TableAccessible : public QAccessibleWidget {
  public:
   explicit TableAccessible(TableView* view)
-      : QAccessibleWidget(view, QAccessible::Pane, QStringLiteral("طاولة اللعب")) {}
+      : QAccessibleWidget(view, QAccessible::Pane, TableView::tr("طاولة اللعب")) {}
 
   int childCount() const override { return static_cast<int>(view()->accessibleItems().size()); }
   QAccessibleInterface* child(int i) const override {
@@ -245,12 +246,12 @@ const CardSlot& TableView::itemSlot(const TableItem& item) const {
 
 QString TableView::itemName(const TableItem& item) const {
   if (item.kind == TableItem::Name) {
-    return fromStd(game_.lbl_n_player(item.index).Caption);  // the whole name, elided or not
+    return shownName(game_.lbl_n_player(item.index).Caption);  // the whole name, elided or not
   }
   if (item.kind == TableItem::Counter) {
-    QString name = spokenCaption(game_.Label3(item.index - 1).Caption);
+    QString name = spokenCaption(counterCaption(item.index - 1));
     if (item.index <= 6) {
-      name += QStringLiteral(" - ") + fromStd(game_.PlayerName(item.index <= 3 ? 1 : 2));
+      name += QStringLiteral(" - ") + shownName(game_.PlayerName(item.index <= 3 ? 1 : 2));
     }
     return name;
   }
@@ -274,26 +275,25 @@ QString TableView::itemValue(const TableItem& item) const {
 }
 
 QString TableView::itemDescription(const TableItem& item) const {
-  const QString p1 = fromStd(game_.PlayerName(1));
-  const QString p2 = fromStd(game_.PlayerName(2));
+  const QString p1 = shownName(game_.PlayerName(1));
+  const QString p2 = shownName(game_.PlayerName(2));
   switch (item.kind) {
     case TableItem::Hand1:
-      return QStringLiteral("ورقة في يدك - المفتاح ") + fromStd(game_.Label1(item.index).Caption);
+      return tr("ورقة في يدك - المفتاح %1").arg(shownHint(game_.Label1(item.index).Caption));
     case TableItem::Hand2:
-      return QStringLiteral("في يد ") + p2;
+      return tr("في يد %1").arg(p2);
     case TableItem::Table:
-      return QStringLiteral("على الأرض");
+      return tr("على الأرض");
     case TableItem::Points1:
-      return QStringLiteral("ورقة نقاط - ") + p1;
+      return tr("ورقة نقاط - %1").arg(p1);
     case TableItem::Points2:
-      return QStringLiteral("ورقة نقاط - ") + p2;
+      return tr("ورقة نقاط - %1").arg(p2);
     case TableItem::Qorza1:
       return QStringLiteral("Qorza - ") + p1 + QStringLiteral(" - ") + itemValue(item);
     case TableItem::Qorza2:
       return QStringLiteral("Qorza - ") + p2 + QStringLiteral(" - ") + itemValue(item);
     case TableItem::Name:
-      return item.index == 1 ? QStringLiteral("اسم اللاعب الأول")
-                             : QStringLiteral("اسم اللاعب الثاني");
+      return item.index == 1 ? tr("اسم اللاعب الأول") : tr("اسم اللاعب الثاني");
     case TableItem::Counter:
       break;
   }

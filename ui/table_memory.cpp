@@ -9,6 +9,7 @@
 #include "rules/expert/expert_turn.h"
 #include "ui/game_memory.h"
 #include "ui/game_style.h"
+#include "ui/language.h"
 #include "ui/qt_platform.h"
 #include "ui/statistics_window.h"
 #include "ui/table_view.h"
@@ -23,7 +24,7 @@ const QColor kMenuFace(212, 208, 200);
 QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QString& text,
                                 QMessageBox::StandardButtons buttons) {
   QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
-  box.setLayoutDirection(Qt::RightToLeft);
+  box.setLayoutDirection(textDirection());
   box.setPalette(windowPalette(kMenuFace, Qt::black));
   box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
   return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -68,9 +69,9 @@ bool TableWindow::offerSavedMatch() {
   if (!memory_->hasSavedMatch()) {
     return false;
   }
-  const auto answer = ask(this, QStringLiteral("مباراة محفوظة"),
-                          QStringLiteral("لديك مباراة لم تنتهِ بعد. هل تريد متابعتها؟"),
-                          QMessageBox::Yes | QMessageBox::No);
+  const auto answer =
+      ask(this, tr("مباراة محفوظة"), tr("لديك مباراة لم تنتهِ بعد. هل تريد متابعتها؟"),
+          QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) {
     memory_->discardSavedMatch();
     return false;

@@ -12,6 +12,7 @@
 #include "game/game_state.h"
 #include "ui/fonts.h"
 #include "ui/hint_mark.h"
+#include "ui/language.h"
 
 namespace qorza {
 
@@ -91,8 +92,6 @@ std::array<int, 6> leftToRight(const std::array<double, 6>& lefts) {
 
 double at(const std::array<double, 6>& a, int k) { return a[static_cast<std::size_t>(k - 1)]; }
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 const TextBox& TableView::counterBox(int i) const {
@@ -121,7 +120,7 @@ TableView::TableView(Game& game, QWidget* parent) : QWidget(parent), game_(game)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(minimumSizeHint());
-  setAccessibleName(QStringLiteral("طاولة اللعب"));
+  setAccessibleName(tr("طاولة اللعب"));
 }
 
 TableView::~TableView() {
@@ -180,17 +179,18 @@ void TableView::paintCounters(QPainter& p) {
 void TableView::paintLabels(QPainter& p) {
   p.setFont(tableFont(kLabelPoints));
   p.setPen(kLabelColour);
-  const auto label = [&](const Label& l, double left, double top) {
-    if (l.Visible) {
-      paintText(p, transform_.rect(left, top, kBoxW, kLabelH), l.Caption,
-                Qt::AlignLeft | Qt::AlignVCenter);
+  const auto label = [&](int index, double left, double top) {
+    if (game_.Label3(index).Visible) {
+      p.drawText(transform_.rect(left, top, kBoxW, kLabelH),
+                 Qt::AlignLeft | Qt::AlignVCenter | Qt::AlignAbsolute | Qt::TextDontClip,
+                 counterCaption(index));
     }
   };
   for (int i = 0; i < 3; ++i) {
-    label(game_.Label3(i), kLabel3Left1[static_cast<std::size_t>(i)], 4860);
-    label(game_.Label3(i + 3), kLabel3Left2[static_cast<std::size_t>(i)], 45);
+    label(i, kLabel3Left1[static_cast<std::size_t>(i)], 4860);
+    label(i + 3, kLabel3Left2[static_cast<std::size_t>(i)], 45);
   }
-  label(game_.Label3(6), 150, 2880);
+  label(6, 150, 2880);
 
   paintName(p, 1);
   paintName(p, 2);
@@ -229,7 +229,7 @@ QFont TableView::nameFont() const {
 
 QString TableView::drawnName(int player) const {
   const QFontMetricsF fm(nameFont());
-  return fm.elidedText(fromStd(game_.lbl_n_player(player).Caption), Qt::ElideRight,
+  return fm.elidedText(shownName(game_.lbl_n_player(player).Caption), Qt::ElideRight,
                        nameRect(player).width());
 }
 
@@ -258,7 +258,7 @@ bool TableView::event(QEvent* event) {
   const auto* help = static_cast<QHelpEvent*>(event);
   for (int player = 1; player <= 2; ++player) {
     if (game_.lbl_n_player(player).Visible && nameRect(player).contains(help->pos())) {
-      QToolTip::showText(help->globalPos(), fromStd(game_.lbl_n_player(player).Caption), this,
+      QToolTip::showText(help->globalPos(), shownName(game_.lbl_n_player(player).Caption), this,
                          nameRect(player).toAlignedRect());
       return true;
     }
@@ -326,8 +326,8 @@ void TableView::paintHands(QPainter& p) {
   for (int k = 1; k <= 6; ++k) {
     const Label& hint = game_.Label1(k);
     if (hint.Visible) {
-      paintText(p, transform_.rect(at(kHintLeft, k), kHintTop, kHintW, kHintH), hint.Caption,
-                Qt::AlignCenter);
+      p.drawText(transform_.rect(at(kHintLeft, k), kHintTop, kHintW, kHintH),
+                 Qt::AlignCenter | Qt::AlignAbsolute | Qt::TextDontClip, shownHint(hint.Caption));
     }
   }
 }

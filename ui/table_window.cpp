@@ -2,6 +2,7 @@
 #include "ui/table_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include "ui/game_memory.h"
 #include "ui/game_style.h"
 #include "ui/help_window.h"
+#include "ui/language.h"
 #include "ui/play_history_window.h"
 #include "ui/qt_platform.h"
 #include "ui/splash_window.h"
@@ -27,7 +29,8 @@
 
 namespace qorza {
 
-const char* const kCreditsCaption = "لعبة Qorza - برمجة فريق مشروع Qorza";
+const char* const kCreditsCaption =
+    QT_TRANSLATE_NOOP("Qorza", "لعبة Qorza - برمجة فريق مشروع Qorza");
 
 namespace {
 
@@ -71,24 +74,25 @@ TableWindow::~TableWindow() {
 }
 
 void TableWindow::buildMenu() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&ملف"));
-  newAction_ = addCommand(file, QStringLiteral("&جديد"), QKeySequence(Qt::CTRL | Qt::Key_N));
-  optionsAction_ = addCommand(file, QStringLiteral("خيارات أخرى"), QKeySequence(Qt::Key_F5));
-  soundAction_ = addCommand(file, QStringLiteral("صوت أثناء اللعب"), QKeySequence(Qt::Key_F8));
+  QMenu* file = menuBar()->addMenu(tr("&ملف"));
+  newAction_ = addCommand(file, tr("&جديد"), QKeySequence(Qt::CTRL | Qt::Key_N));
+  optionsAction_ = addCommand(file, tr("خيارات أخرى"), QKeySequence(Qt::Key_F5));
+  soundAction_ = addCommand(file, tr("صوت أثناء اللعب"), QKeySequence(Qt::Key_F8));
   soundAction_->setCheckable(true);
   soundAction_->setChecked(game_.SoundOn);
-  resultsAction_ = addCommand(file, QStringLiteral("النتائج"), QKeySequence(Qt::Key_F7));
-  statisticsAction_ = addCommand(file, QStringLiteral("الإحصاءات"), QKeySequence(Qt::Key_F9));
-  hintAction_ = addCommand(file, QStringLiteral("تلميح"), QKeySequence(Qt::CTRL | Qt::Key_H));
-  undoAction_ = addCommand(file, QStringLiteral("تراجع"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  resultsAction_ = addCommand(file, tr("النتائج"), QKeySequence(Qt::Key_F7));
+  statisticsAction_ = addCommand(file, tr("الإحصاءات"), QKeySequence(Qt::Key_F9));
+  hintAction_ = addCommand(file, tr("تلميح"), QKeySequence(Qt::CTRL | Qt::Key_H));
+  undoAction_ = addCommand(file, tr("تراجع"), QKeySequence(Qt::CTRL | Qt::Key_Z));
   undoAction_->setEnabled(false);  // nothing played yet
-  historyAction_ = addCommand(file, QStringLiteral("لعبات هذه الجولة"), QKeySequence(Qt::Key_F6));
+  historyAction_ = addCommand(file, tr("لعبات هذه الجولة"), QKeySequence(Qt::Key_F6));
   file->addSeparator();
-  exitAction_ = addCommand(file, QStringLiteral("إ&نهاء العبة"), QKeySequence(Qt::Key_F3));
+  exitAction_ = addCommand(file, tr("إ&نهاء العبة"), QKeySequence(Qt::Key_F3));
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("مساعدة"));
-  contentsAction_ = addCommand(help, QStringLiteral("المحتويات"));
-  aboutAction_ = addCommand(help, QStringLiteral("حول البرنامج"));
+  QMenu* help = menuBar()->addMenu(tr("مساعدة"));
+  contentsAction_ = addCommand(help, tr("المحتويات"));
+  aboutAction_ = addCommand(help, tr("حول البرنامج"));
+  buildLanguageMenu(help);
   // The drop-down menus are windows of their own: they take the colours too.
   for (QMenu* menu : {file, help}) {
     menu->setPalette(palette());
@@ -218,17 +222,18 @@ void TableWindow::keyDown(int keyCode, int shift) {
   if (!game_.KeyPreview) {
     return;  // no keyboard play while a turn resolves
   }
-  runTurn([this, keyCode, shift] { Form_KeyDown(game_, keyCode, shift, &playLog_); });
+  // The digits count the hand in reading order.
+  runTurn(
+      [this, code = gameKeyCode(keyCode), shift] { Form_KeyDown(game_, code, shift, &playLog_); });
 }
 
 bool TableWindow::confirmExit() {
   if (ended_) {
     return true;
   }
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("نهاية البرنامج"),
-                  QStringLiteral("هل تريد بالتأكيد نهاية اللعبة؟"),
+  QMessageBox box(QMessageBox::NoIcon, tr("نهاية البرنامج"), tr("هل تريد بالتأكيد نهاية اللعبة؟"),
                   QMessageBox::Yes | QMessageBox::No, this);
-  box.setLayoutDirection(Qt::RightToLeft);
+  box.setLayoutDirection(textDirection());
   box.setPalette(windowPalette(kMenuFace, Qt::black));
   box.setDefaultButton(QMessageBox::Yes);
   if (box.exec() != QMessageBox::Yes) {
@@ -301,7 +306,7 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 
 void TableWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) {
-    setWindowTitle(isMinimized() ? QString::fromUtf8(kCreditsCaption) : kCaption);
+    setWindowTitle(isMinimized() ? gameWords(kCreditsCaption) : kCaption);
   }
   QMainWindow::changeEvent(event);
 }
@@ -335,6 +340,39 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
   }
   keyDown(code, shift);
   event->accept();
+}
+
+void TableWindow::buildLanguageMenu(QMenu* help) {
+  // Named in both languages, so that either reader finds it.
+  QMenu* menu = help->addMenu(tr("اللغة / Language"));
+  menu->setObjectName(QStringLiteral("languageMenu"));
+  menu->setPalette(palette());
+  auto* choices = new QActionGroup(menu);
+  const std::pair<Language, QString> languages[] = {{Language::Arabic, QStringLiteral("العربية")},
+                                                    {Language::English, QStringLiteral("English")}};
+  for (const auto& [language, name] : languages) {
+    QAction* action = menu->addAction(name);
+    action->setCheckable(true);
+    action->setChecked(language == chosenLanguage().value_or(currentLanguage()));
+    choices->addAction(action);
+    connect(action, &QAction::triggered, this, [this, language = language] {
+      if (language == chosenLanguage().value_or(currentLanguage())) {
+        return;
+      }
+      setChosenLanguage(language);
+      if (memory_) {
+        memory_->saveSettings(saveGeometry());
+      }
+      QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Qorza"),
+                      language == Language::English
+                          ? tr("ستظهر اللعبة بالإنجليزية عند تشغيلها مرة أخرى.")
+                          : tr("ستظهر اللعبة بالعربية عند تشغيلها مرة أخرى."),
+                      QMessageBox::Ok, this);
+      box.setLayoutDirection(textDirection());
+      box.setPalette(windowPalette(kMenuFace, Qt::black));
+      box.exec();
+    });
+  }
 }
 
 void TableWindow::showHelp() {

@@ -13,6 +13,7 @@
 #include "game/flow/undo.h"
 
 class QAction;
+class QMenu;
 
 namespace qorza {
 
@@ -96,6 +97,7 @@ class TableWindow : public QMainWindow {
 
  private:
   void buildMenu();
+  void buildLanguageMenu(QMenu* help);
   void formActivate();
   void runCommand(const std::function<void()>& command);
   void runTurn(const std::function<void()>& turn);

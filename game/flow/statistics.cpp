@@ -110,7 +110,7 @@ void StatisticsRecorder::countDeal(const Game& game) {
 void StatisticsRecorder::countMatchEnd(const Game& game) {
   VariantStatistics& s = current();
   if (s.matchesPlayed < bounds::kStatisticsCount.hi) {
-    if (game.frm_results.Label1Caption == kWinVerdict) {
+    if (game.frm_results.verdict == Verdict::Player1Won) {
       s.matchesWon += 1;
       s.currentStreak += 1;
       s.longestStreak = std::max(s.longestStreak, s.currentStreak);

@@ -146,7 +146,7 @@ TEST_F(ScoringFixture, OnlyAScoreStrictlyAboveTheTargetEndsTheMatch) {
 
   endDealWorth(1, 0);
   EXPECT_TRUE(lastShown().Label1Visible);
-  EXPECT_EQ(lastShown().Label1Caption, kWin);
+  EXPECT_EQ(verdictWords(lastShown().verdict), kWin);
   EXPECT_EQ(text(lastShown(), 2, 1), "102");
   // OK after the match end starts the next match.
   EXPECT_EQ(g.ScoreTable(1), 0);
@@ -162,7 +162,7 @@ TEST_F(ScoringFixture, EqualScoresAboveTheTargetGoToPlayerOne) {
   endDealWorth(5, 5);
   const ResultsWindowModel& end = lastShown();
   EXPECT_TRUE(end.Label1Visible);
-  EXPECT_EQ(end.Label1Caption, kWin);
+  EXPECT_EQ(verdictWords(end.verdict), kWin);
   for (int r = 1; r <= 15; ++r) {  // every deal row, used or not
     EXPECT_TRUE(yellow(end, r, 1)) << r;
     EXPECT_FALSE(yellow(end, r, 2)) << r;
@@ -178,7 +178,7 @@ TEST_F(ScoringFixture, OnlyPlayerTwoAboveTheTargetLoses) {
   const ResultsWindowModel& end = lastShown();
   EXPECT_EQ(text(end, 1, 2), "102");
   EXPECT_TRUE(end.Label1Visible);
-  EXPECT_EQ(end.Label1Caption, kLoss);
+  EXPECT_EQ(verdictWords(end.verdict), kLoss);
   EXPECT_EQ(highlightedColumn(end), 2);
   for (int r = 1; r <= 15; ++r) {
     EXPECT_TRUE(yellow(end, r, 2)) << r;
@@ -333,7 +333,7 @@ TEST_F(ScoringFixture, ResultsCommandTellsAMatchEndedByALoweredTarget) {
   g.winningPointsText = "51";
   MNU_RESULTS_Click(g);
   EXPECT_TRUE(lastShown().Label1Visible);
-  EXPECT_EQ(lastShown().Label1Caption, kWin);
+  EXPECT_EQ(verdictWords(lastShown().verdict), kWin);
   EXPECT_EQ(highlightedColumn(lastShown()), 1);
   EXPECT_EQ(g.ScoreTable(1), 0);
   EXPECT_EQ(g.RoundCount1, 0);
@@ -356,7 +356,7 @@ TEST_F(ScoringFixture, ALongMatchGrowsTheGridARowPerDeal) {
   EXPECT_EQ(text(end, 17, 1), "170");
   EXPECT_EQ(text(end, 17, 2), "620");
   EXPECT_EQ(end.NewestRow, 17);
-  EXPECT_EQ(end.Label1Caption, kLoss);
+  EXPECT_EQ(verdictWords(end.verdict), kLoss);
   for (int r = 1; r <= 17; ++r) {
     EXPECT_TRUE(yellow(end, r, 2)) << r;
   }

@@ -147,6 +147,26 @@ TEST(SavedMatch, SavingLeavesTheGameAsItWasAndLoadingItsTextChangesNothing) {
   EXPECT_EQ(doc.at("version"), 1);
 }
 
+// The verdict is written in the words every version of the game wrote and
+// reads, whatever language the windows speak.
+TEST(SavedMatch, TheVerdictTravelsInTheWordsOfEveryVersion) {
+  const std::pair<Verdict, std::string> verdicts[] = {
+      {Verdict::None, ""},
+      {Verdict::Player1Won, "تهانينا لقد ربحت......."},
+      {Verdict::Player2Won, "لقد خسرت مع الأسف حاول مرة أخرى"}};
+  for (const auto& [verdict, words] : verdicts) {
+    Table t;
+    t.game.rng.fixSeed(3);
+    mnu_new_Click(t.game);
+    t.game.frm_results.verdict = verdict;
+    const std::string text = saveMatch(t.game);
+    EXPECT_EQ(json::parse(text).at("frm_results").at("Label1Caption"), words);
+    Table resumed;
+    ASSERT_TRUE(loadMatch(resumed.game, text)) << words;
+    EXPECT_EQ(resumed.game.frm_results.verdict, verdict);
+  }
+}
+
 TEST(SavedMatch, TheGameKeepsItsOwnDesktop) {
   Table saved;
   saved.game.rng.fixSeed(4);
@@ -290,6 +310,7 @@ TEST(SavedMatchDamage, ValuesTheGameCannotHoldAreRefused) {
       {"/p2/TakeEqual/0/Slot/0", 11},  // no table slot
       {"/p1/TableSlot/0", -1},
       {"/frm_results/NewestRow", 400},
+      {"/frm_results/Label1Caption", "Congratulations, you won!"},  // a verdict in other words
       {"/frm_results/Grid1/0", json::array({json::array({"a", false})})},
       {"/rng/state", "1 2 3"},
       {"/chosenBack", "heart_5"},

@@ -361,7 +361,7 @@ TEST(ScriptDump, ShowsStripsQorzasAndTheResultsAsLastShown) {
   g.lbl_qorza1(3) = {"14", true};
   ResultsWindowModel shown;
   shown.Grid1 = {{{""}, {"Ali"}, {"Pc"}}, {{"1"}, {"12"}, {"30", true}}, {{"2"}, {""}, {"", true}}};
-  shown.Label1Caption = "lost";
+  shown.verdict = Verdict::Player2Won;
   shown.Label1Visible = true;
   g.frm_results = shown;
   s.platform().showResults(g);
@@ -370,8 +370,10 @@ TEST(ScriptDump, ShowsStripsQorzasAndTheResultsAsLastShown) {
   const auto dump = nlohmann::json::parse(out.str());
   EXPECT_EQ(dump["img_card2"], nlohmann::json::array({"2C"}));
   EXPECT_EQ(dump["qorza1"], nlohmann::json::parse(R"([{"pos":3,"card":"7H","worth":"14"}])"));
-  EXPECT_EQ(dump["results"],
-            nlohmann::json::parse(R"({"grid":[["1","12","30"]],"verdict":"lost","highlight":2})"));
+  EXPECT_EQ(
+      dump["results"],
+      nlohmann::json::parse(
+          R"({"grid":[["1","12","30"]],"verdict":"لقد خسرت مع الأسف حاول مرة أخرى","highlight":2})"));
 }
 
 TEST(ScriptDump, ASlotWhoseTagDisagreesWithItsPictureShowsAllThree) {

@@ -168,6 +168,15 @@ class CommandLineTest : public QObject {
     QVERIFY(!QFileInfo::exists(data("statistics.json")));
   }
 
+  void theLanguageIsArabicOrEnglish() {
+    for (const QStringList& wrong : {QStringList{"--lang", "fr"}, QStringList{"--lang"}}) {
+      QCOMPARE(run(wrong, "QORZA_QUIT_AT_NEW_GAME_DIALOG"), 2);
+      QVERIFY2(err.contains(QStringLiteral("--lang")), qPrintable(err));
+    }
+    QCOMPARE(run({"--lang=en"}, "QORZA_QUIT_AT_NEW_GAME_DIALOG"), 0);
+    QVERIFY2(out.contains(QStringLiteral("new-game dialog")), qPrintable(out));
+  }
+
   void jsonAloneIsRefused() {
     QCOMPARE(run({"--json"}), 2);
     QVERIFY(err.contains(QStringLiteral("--stats")));

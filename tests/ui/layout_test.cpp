@@ -24,6 +24,7 @@
 #include "game/new_game_options.h"
 #include "scoring/deal_scoring.h"
 #include "tests/support/answer_modal.h"
+#include "tests/support/visible_script.h"
 #include "ui/fonts.h"
 #include "ui/game_style.h"
 #include "ui/help_window.h"
@@ -139,7 +140,8 @@ void textFaults(const QWidget* w, QStringList& faults) {
     return;
   }
   const QFontMetrics fm = w->fontMetrics();
-  const int width = fm.horizontalAdvance(text);
+  int width = 0;  // of the widest line
+  for (const QString& line : text.split(u'\n')) width = std::max(width, fm.horizontalAdvance(line));
   if (width > t.room.width()) {
     faults << QStringLiteral("%1 is %2 px wide in %3 px")
                   .arg(nameOf(w))
@@ -218,6 +220,7 @@ QStringList layoutFaults(QWidget* window) {
     }
     siblingFaults(w, faults);
   }
+  faults << test::foreignWords(window);
   return faults;
 }
 
@@ -238,6 +241,11 @@ void keepPicture(QWidget* window, const QString& name) {
   if (!folder.isEmpty()) {
     window->grab().save(folder + "/" + name + ".png");
   }
+}
+
+// A player's name as a player of the windows' language would type it.
+QString inLanguage(const char* arabic, const char* english) {
+  return QString::fromUtf8(currentLanguage() == Language::English ? english : arabic);
 }
 
 #define VERIFY_LAYOUT(window)                                  \
@@ -262,7 +270,10 @@ class LayoutTest : public QObject {
 
  private slots:
   void initTestCase() {
-    configureApplication(*static_cast<QApplication*>(qApp));
+    // QORZA_LANG=en: the windows in English (Arabic otherwise).
+    configureApplication(
+        *static_cast<QApplication*>(qApp),
+        languageOfCode(qEnvironmentVariable("QORZA_LANG")).value_or(Language::Arabic));
     loadResources();
     if (qEnvironmentVariableIntValue("QORZA_DARK_PALETTE") == 1) {
       QApplication::setPalette(darkPalette());
@@ -302,7 +313,7 @@ class LayoutTest : public QObject {
 
   void resultsReadCleanly() {
     // A deal that ends the match: the grid and the verdict line.
-    game->PlayerName(1) = "سامي";
+    game->PlayerName(1) = typedName(inLanguage("سامي", "Sami"));
     game->TXT_POINT(1).Text = "120";
     game->TXT_POINT(2).Text = "30";
     game->RoundCount1 = game->RoundCount2 = 1;
@@ -337,9 +348,10 @@ class LayoutTest : public QObject {
     game->Activated = true;
     TableWindow window(*game, *platform, nullptr);
     window.endProgram = [this] { platform->setEnding(); };
-    applyNewGameOptions(*game, NewGameChoice{false, true, "Tester"});
+    applyNewGameOptions(*game,
+                        NewGameChoice{false, true, typedName(inLanguage("مختبر", "Tester"))});
     game->DelayMs = 0;
-    game->lbl_n_player(1).Caption = "محمد علي";
+    game->lbl_n_player(1).Caption = typedName(inLanguage("محمد علي", "Mohammed Ali"));
     mnu_new_Click(*game);
     show(&window);
     keepPicture(&window, "table");

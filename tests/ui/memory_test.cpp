@@ -87,9 +87,12 @@ class MemoryTest : public QObject {
       game.SoundOn = false;
       game.chosenBack = "back-3";
       game.winningPointsText = "301";
+      setChosenLanguage(Language::English);
       GameMemory memory(game);
       memory.saveSettings(QByteArray("where the window was"));
+      setChosenLanguage(std::nullopt);
     }
+    QCOMPARE(rememberedLanguage(), std::optional<Language>(Language::English));
     Game game(platform);
     Form_Load(game, "");  // the table window's load sets its defaults first
     GameMemory memory(game);
@@ -105,6 +108,8 @@ class MemoryTest : public QObject {
     QCOMPARE(game.chosenBack, std::string("back-3"));
     QCOMPARE(game.winningPointsText, std::string("301"));
     QCOMPARE(memory.settings().geometry, QByteArray("where the window was"));
+    QCOMPARE(chosenLanguage(), std::optional<Language>(Language::English));
+    setChosenLanguage(std::nullopt);
     // The new-game dialog opens with them; its variant still starts normal.
     NewGameDialog dialog(game);
     dialog.presetFromGame();
@@ -273,6 +278,7 @@ class MemoryTest : public QObject {
     QTest::newRow("without its version") << QByteArray("[game]\nlevel=3\n");
     QTest::newRow("future version") << QByteArray("version=2\n");
     QTest::newRow("name as a list") << QByteArray("version=1\n[names]\nplayer1=a, b\n");
+    QTest::newRow("no such language") << QByteArray("version=1\n[interface]\nlanguage=fr\n");
   }
 
   // Whatever the game holds, the settings file it writes reads back.

@@ -40,7 +40,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QApplication app(argc, argv);
-  qorza::configureApplication(app);
+  // QORZA_LANG=en: the pictures in English.
+  const auto language = qorza::languageOfCode(qEnvironmentVariable("QORZA_LANG"));
+  qorza::configureApplication(app, language.value_or(qorza::Language::Arabic));
   qorza::loadResources();
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!folder.mkpath(QStringLiteral("."))) {
@@ -50,7 +52,7 @@ int main(int argc, char** argv) {
 
   qorza::QtPlatform platform;
   qorza::Game game(platform);
-  game.PlayerName(1) = "سامي";
+  game.PlayerName(1) = language == qorza::Language::English ? "Sami" : "سامي";
   qorza::SubOptionDialog options(game);
   options.show();
   QTest::mouseClick(options.findChild<QLabel*>(QStringLiteral("Image1_7")), Qt::LeftButton);

@@ -209,7 +209,7 @@ void writeResults(JsonText& json, const std::optional<ResultsWindowModel>& shown
   }
   json.close(']');
   json.key("verdict");
-  shown->Label1Visible ? json.string(shown->Label1Caption) : json.null();
+  shown->Label1Visible ? json.string(verdictWords(shown->verdict)) : json.null();
   json.key("highlight");
   json.number(highlightOf(*shown));
   json.close('}');
