@@ -43,7 +43,8 @@ void PlayHistoryWindow::refresh() {
   const std::vector<PlayRecord> plays = log_.dealPlays(game_);
   for (auto it = plays.rbegin(); it != plays.rend(); ++it) {
     const QString name = shownName(game_.PlayerName(it->player));
-    auto* item = new QListWidgetItem(playWords(*it, name, CardWording::Signs), list_);
+    auto* item = new QListWidgetItem(
+        inReadingDirection(playWords(*it, isolatedName(name), CardWording::Signs)), list_);
     item->setData(Qt::AccessibleTextRole, playWords(*it, name, CardWording::Words));
   }
   if (plays.empty()) {

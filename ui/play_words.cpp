@@ -96,4 +96,10 @@ QString noPlayYetWords(const QString& playerName) {
   return gameWords(QT_TRANSLATE_NOOP("Qorza", "%1: لم يلعب بعد")).arg(playerName);
 }
 
+QString isolatedName(const QString& name) { return QChar(0x2068) + name + QChar(0x2069); }
+
+QString inReadingDirection(const QString& line) {
+  return (textDirection() == Qt::RightToLeft ? QChar(0x200F) : QChar(0x200E)) + line;
+}
+
 }  // namespace qorza

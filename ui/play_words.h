@@ -29,4 +29,11 @@ QString scoreWords(const QString& name1, double score1, const QString& name2, do
 // "No play yet" for the status line before the first play of a player.
 QString noPlayYetWords(const QString& playerName);
 
+// A name set apart, so that its letters, Latin or Arabic, never reorder the
+// words around it on the screen.
+QString isolatedName(const QString& name);
+// The line laid out in the interface's direction, whatever letter it starts
+// with (a Latin name would otherwise turn an Arabic line left to right).
+QString inReadingDirection(const QString& line);
+
 }  // namespace qorza

@@ -59,8 +59,8 @@ void StatusLine::setWords(QLabel* label, const QString& shown, const QString& sp
 }
 
 QString StatusLine::shownName(int player) const {
-  return fontMetrics().elidedText(qorza::shownName(game_.PlayerName(player)), Qt::ElideRight,
-                                  kNameRoom);
+  return isolatedName(fontMetrics().elidedText(qorza::shownName(game_.PlayerName(player)),
+                                               Qt::ElideRight, kNameRoom));
 }
 
 void StatusLine::fitPlays() {
@@ -68,7 +68,8 @@ void StatusLine::fitPlays() {
   QStringList lines;
   for (const QString& line : playLines_) {
     // Not laid out yet: whole lines, which give the line its height.
-    lines << (room > 0 ? plays_->fontMetrics().elidedText(line, Qt::ElideRight, room) : line);
+    lines << inReadingDirection(
+        room > 0 ? plays_->fontMetrics().elidedText(line, Qt::ElideRight, room) : line);
   }
   plays_->setText(lines.join(QLatin1Char('\n')));
 }
@@ -95,7 +96,8 @@ void StatusLine::refresh() {
   setWords(plays_, plays_->text(), spoken.join(QStringLiteral(". ")));
   const double target = matchTarget(game_);
   setWords(score_,
-           scoreWords(shownName(1), game_.ScoreTable(1), shownName(2), game_.ScoreTable(2), target),
+           inReadingDirection(scoreWords(shownName(1), game_.ScoreTable(1), shownName(2),
+                                         game_.ScoreTable(2), target)),
            scoreWords(qorza::shownName(game_.PlayerName(1)), game_.ScoreTable(1),
                       qorza::shownName(game_.PlayerName(2)), game_.ScoreTable(2), target));
 }
